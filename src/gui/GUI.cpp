@@ -1,0 +1,311 @@
+#include "gui/GUI.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include <SDL_image.h>
+#include <SDL_mixer.h>
+
+#include "gui/AberturaGraficoListener.h"
+#include "gui/GUI_Listener.h"
+#include "gui/Grafico.h"
+#include "gui/JogoGraficoListener.h"
+
+namespace {
+const char* const SOUNDFONT = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+}
+
+GUI::GUI(GUI_Driver* driver)
+    : periodo(30),
+      janela(nullptr),
+      tela(nullptr),
+      renderer(nullptr),
+      cursorSeta(nullptr),
+      cursorMao(nullptr),
+      guiListener(nullptr),
+      aberturaGraficoListener(nullptr),
+      jogoGraficoListener(nullptr),
+      aberturaGrafico(nullptr),
+      jogoGrafico(nullptr),
+      graficoTipo(TELA_ABERTURA),
+      fonte(nullptr),
+      infoFonte(nullptr),
+      driver(driver),
+      finalizado(false),
+      repintar(false),
+      larguraJanela(0),
+      alturaJanela(0),
+      falhou(false),
+      sdlIniciado(false),
+      audioAberto(false),
+      jogoAtivo(false) {}
+
+void GUI::falha(const char* oque) {
+    std::fprintf(stderr, "xadrez: %s: %s\n", oque, SDL_GetError());
+    falhou = true;
+}
+
+bool GUI::inicializaBibliotecas(const std::string& titulo, int largura, int altura) {
+    // Video is required; the other subsystems are optional so that a machine
+    // without a sound card still plays.
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        falha("cannot start SDL video");
+        return false;
+    }
+    sdlIniciado = true;
+
+    // Without a display SDL silently picks an invisible driver; nobody would
+    // see the window, so that counts as no display unless it was asked for.
+    const char* pedido = SDL_getenv("SDL_VIDEODRIVER");
+    const char* atual = SDL_GetCurrentVideoDriver();
+    if ((pedido == nullptr || *pedido == '\0') && atual != nullptr &&
+        (std::strcmp(atual, "offscreen") == 0 || std::strcmp(atual, "dummy") == 0)) {
+        std::fprintf(stderr,
+                     "xadrez: no display found (SDL fell back to its invisible '%s' video "
+                     "driver); run it on a desktop or under Xvfb\n",
+                     atual);
+        falhou = true;
+        return false;
+    }
+
+    bool comAudio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_HAPTIC | SDL_INIT_GAMECONTROLLER |
+                      SDL_INIT_SENSOR);
+
+    IMG_Init(IMG_INIT_PNG);
+    if (SDL_getenv("SDL_SOUNDFONTS") == nullptr) {
+        Mix_SetSoundFonts(SOUNDFONT);
+    }
+    Mix_Init(MIX_INIT_MID);
+    TTF_Init();
+
+    if (comAudio && Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024) == 0) {
+        audioAberto = true;
+    } else {
+        std::fprintf(stderr, "xadrez: no sound, the audio device cannot be opened: %s\n",
+                     SDL_GetError());
+    }
+
+    fonte = TTF_OpenFont("arial.ttf", 24);
+    infoFonte = TTF_OpenFont("arial.ttf", 18);
+    if (fonte == nullptr || infoFonte == nullptr) {
+        std::fprintf(stderr, "xadrez: cannot open the font arial.ttf: %s; texts are not drawn\n",
+                     TTF_GetError());
+    }
+
+    janela = SDL_CreateWindow(titulo.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                              largura, altura, SDL_WINDOW_SHOWN);
+    if (janela == nullptr) {
+        falha("cannot create the window");
+        return false;
+    }
+    int w = 0, h = 0;
+    SDL_GetWindowSize(janela, &w, &h);
+    larguraJanela = w;
+    alturaJanela = h;
+
+    renderer = SDL_CreateRenderer(janela, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer == nullptr) {
+        falha("cannot create the renderer");
+        return false;
+    }
+    tela = SDL_GetWindowSurface(janela);
+
+    cursorSeta = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    cursorMao = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    return true;
+}
+
+void GUI::execGUI(std::string titulo, int largura, int altura) {
+    if (!inicializaBibliotecas(titulo, largura, altura)) {
+        encerraLoops();
+        aguardaJogo();
+        liberaBibliotecas();
+        return;
+    }
+
+    if (guiListener != nullptr) {
+        guiListener->inicializou();
+    }
+
+    finalizado = false;
+    repintar = true;
+
+    while (true) {
+        if (repintar.exchange(false)) {
+            int tipo = graficoTipo;
+            if (tipo == TELA_ABERTURA && aberturaGrafico != nullptr) {
+                aberturaGrafico->desenha(renderer);
+            } else if (tipo == TELA_JOGO && jogoGrafico != nullptr) {
+                jogoGrafico->desenha(renderer);
+            }
+        }
+
+        if (guiListener != nullptr) {
+            SDL_Event evento;
+            while (SDL_PollEvent(&evento)) {
+                despacha(evento);
+            }
+        }
+
+        SDL_Delay(periodo);
+
+        if (finalizado) {
+            break;
+        }
+    }
+
+    // The tick may still be using the screens and the audio: let it end first.
+    aguardaJogo();
+    if (guiListener != nullptr) {
+        guiListener->finalizando();
+    }
+    liberaBibliotecas();
+}
+
+void GUI::despacha(const SDL_Event& evento) {
+    int tipo = graficoTipo;
+    switch (evento.type) {
+        case SDL_QUIT:
+            guiListener->janelaFechada();
+            encerraLoops();
+            break;
+        case SDL_KEYDOWN: {
+            SDL_Scancode tecla = evento.key.keysym.scancode;
+            int codigo = 0;
+            if (tecla == SDL_SCANCODE_ESCAPE) {
+                codigo = TECLA_ESC;
+            } else if (tecla == SDL_SCANCODE_RETURN) {
+                codigo = TECLA_ENTER;
+            }
+            if (tipo == TELA_ABERTURA && codigo == TECLA_ESC && aberturaGraficoListener != nullptr) {
+                aberturaGraficoListener->teclaPressionada(codigo);
+            } else if (tipo == TELA_JOGO && codigo != 0 && jogoGraficoListener != nullptr) {
+                jogoGraficoListener->teclaPressionada(codigo);
+            }
+            break;
+        }
+        case SDL_MOUSEMOTION:
+            if (tipo == TELA_ABERTURA && aberturaGraficoListener != nullptr) {
+                aberturaGraficoListener->mouseSobre(evento.motion.x, evento.motion.y);
+            }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (tipo == TELA_ABERTURA && aberturaGraficoListener != nullptr) {
+                aberturaGraficoListener->mousePressionado(evento.button.x, evento.button.y);
+            } else if (tipo == TELA_JOGO && jogoGraficoListener != nullptr) {
+                jogoGraficoListener->mousePressionado(evento.button.x, evento.button.y);
+            }
+            break;
+        case SDL_WINDOWEVENT:
+            if (evento.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                larguraJanela = evento.window.data1;
+                alturaJanela = evento.window.data2;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void GUI::encerraLoops() {
+    std::lock_guard<std::mutex> trava(esperaMutex);
+    finalizado = true;
+    esperaCond.notify_all();
+}
+
+void GUI::aguardaJogo() {
+    std::unique_lock<std::mutex> trava(esperaMutex);
+    esperaCond.wait(trava, [this] { return !jogoAtivo; });
+}
+
+void GUI::liberaBibliotecas() {
+    IMG_Quit();
+    if (infoFonte != nullptr) TTF_CloseFont(infoFonte);
+    if (fonte != nullptr) TTF_CloseFont(fonte);
+    infoFonte = nullptr;
+    fonte = nullptr;
+    TTF_Quit();
+    if (audioAberto) Mix_CloseAudio();
+    audioAberto = false;
+    Mix_Quit();
+    if (cursorSeta != nullptr) SDL_FreeCursor(cursorSeta);
+    if (cursorMao != nullptr) SDL_FreeCursor(cursorMao);
+    cursorSeta = nullptr;
+    cursorMao = nullptr;
+    if (renderer != nullptr) SDL_DestroyRenderer(renderer);
+    if (janela != nullptr) SDL_DestroyWindow(janela);
+    renderer = nullptr;
+    janela = nullptr;
+    tela = nullptr;
+    if (sdlIniciado) SDL_Quit();
+    sdlIniciado = false;
+}
+
+void GUI::execJogo(void*) {
+    {
+        std::lock_guard<std::mutex> trava(esperaMutex);
+        if (finalizado) {
+            return;
+        }
+        jogoAtivo = true;
+    }
+    while (!finalizado) {
+        if (graficoTipo == TELA_JOGO && jogoGraficoListener != nullptr) {
+            jogoGraficoListener->executando();
+        }
+        espera(periodo);
+    }
+    std::lock_guard<std::mutex> trava(esperaMutex);
+    jogoAtivo = false;
+    esperaCond.notify_all();
+}
+
+void GUI::espera(long ms) {
+    if (ms <= 0) {
+        return;
+    }
+    std::unique_lock<std::mutex> trava(esperaMutex);
+    esperaCond.wait_for(trava, std::chrono::milliseconds(ms), [this] { return finalizado.load(); });
+}
+
+void GUI::reinicia() {
+    graficoTipo = TELA_ABERTURA;
+    repintar = true;
+}
+
+void GUI::repinta() { repintar = true; }
+
+void GUI::setGraficoTipo(int tipo) { graficoTipo = tipo; }
+
+int GUI::getGraficoTipo() const { return graficoTipo; }
+
+void GUI::setCursorTipo(int tipo) {
+    if (tipo == CURSOR_SETA && cursorSeta != nullptr) {
+        SDL_SetCursor(cursorSeta);
+    } else if (tipo == CURSOR_MAO && cursorMao != nullptr) {
+        SDL_SetCursor(cursorMao);
+    }
+}
+
+void GUI::carregaTelaDIM(int* largura, int* altura) {
+    *largura = larguraJanela;
+    *altura = alturaJanela;
+}
+
+void GUI::setAberturaGrafico(Grafico* grafico) { aberturaGrafico = grafico; }
+void GUI::setJogoGrafico(Grafico* grafico) { jogoGrafico = grafico; }
+void GUI::setGUIListener(GUI_Listener* listener) { guiListener = listener; }
+void GUI::setAberturaGraficoListener(AberturaGraficoListener* listener) {
+    aberturaGraficoListener = listener;
+}
+void GUI::setJogoGraficoListener(JogoGraficoListener* listener) { jogoGraficoListener = listener; }
+
+SDL_Surface* GUI::getTela() { return tela; }
+TTF_Font* GUI::getFonte() { return fonte; }
+TTF_Font* GUI::getInfoFonte() { return infoFonte; }
+
+bool GUI::isFinalizado() const { return finalizado; }
+bool GUI::isFalhou() const { return falhou; }
+bool GUI::isAudioAberto() const { return audioAberto; }

@@ -1,0 +1,99 @@
+#ifndef GUI_GUI_H
+#define GUI_GUI_H
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+class GUI_Driver;
+class GUI_Listener;
+class AberturaGraficoListener;
+class JogoGraficoListener;
+class Grafico;
+
+// Owns the window and the SDL libraries; runs the main thread's event loop
+// and the game thread's tick loop.
+class GUI {
+public:
+    static const int TELA_ABERTURA = 1;
+    static const int TELA_JOGO = 2;
+    static const int CURSOR_SETA = 1;
+    static const int CURSOR_MAO = 2;
+    static const int TECLA_ESC = 1;
+    static const int TECLA_ENTER = 2;
+
+    explicit GUI(GUI_Driver* driver);
+
+    void execGUI(std::string titulo, int largura, int altura);
+    void execJogo(void* arg);
+
+    void reinicia();
+    void repinta();
+    void setGraficoTipo(int tipo);
+    int getGraficoTipo() const;
+    void setCursorTipo(int tipo);
+    void carregaTelaDIM(int* largura, int* altura);
+
+    void setAberturaGrafico(Grafico* grafico);
+    void setJogoGrafico(Grafico* grafico);
+    void setGUIListener(GUI_Listener* listener);
+    void setAberturaGraficoListener(AberturaGraficoListener* listener);
+    void setJogoGraficoListener(JogoGraficoListener* listener);
+
+    SDL_Surface* getTela();
+    TTF_Font* getFonte();
+    TTF_Font* getInfoFonte();
+
+    // True once the window has been closed (or could not be opened).
+    bool isFinalizado() const;
+    // True when the window could not be opened; the run then ends at once.
+    bool isFalhou() const;
+    bool isAudioAberto() const;
+
+    // Sleeps up to ms milliseconds, waking early once the window is closed,
+    // so a long wait on the game thread never delays the shutdown.
+    void espera(long ms);
+
+private:
+    void despacha(const SDL_Event& evento);
+    bool inicializaBibliotecas(const std::string& titulo, int largura, int altura);
+    void falha(const char* oque);
+    void encerraLoops();
+    void aguardaJogo();
+    void liberaBibliotecas();
+
+    int periodo;
+    SDL_Window* janela;
+    SDL_Surface* tela;
+    SDL_Renderer* renderer;
+    SDL_Cursor* cursorSeta;
+    SDL_Cursor* cursorMao;
+    GUI_Listener* guiListener;
+    AberturaGraficoListener* aberturaGraficoListener;
+    JogoGraficoListener* jogoGraficoListener;
+    Grafico* aberturaGrafico;
+    Grafico* jogoGrafico;
+    std::atomic<int> graficoTipo;
+    TTF_Font* fonte;
+    TTF_Font* infoFonte;
+    GUI_Driver* driver;
+    std::atomic<bool> finalizado;
+    std::atomic<bool> repintar;
+
+    // The game thread reads the window size; it is cached here on the main thread.
+    std::atomic<int> larguraJanela;
+    std::atomic<int> alturaJanela;
+    std::atomic<bool> falhou;
+    bool sdlIniciado;
+    bool audioAberto;
+
+    std::mutex esperaMutex;
+    std::condition_variable esperaCond;
+    bool jogoAtivo;
+};
+
+#endif

@@ -1,0 +1,29 @@
+#ifndef JOGO_JOGADA_H
+#define JOGO_JOGADA_H
+
+class Peca;
+
+// A candidate move: its target square and type. It owns a copy of the
+// captured piece, so it stays valid whatever happens to the position.
+class Jogada {
+public:
+    Jogada(int posX, int posY, Peca* captura, int tipo);
+    virtual ~Jogada();
+    virtual Jogada* nova();
+
+    int getPosX() const { return posX; }
+    int getPosY() const { return posY; }
+    Peca* getCaptura() const { return captura; }
+    int getTipo() const { return tipo; }
+
+    Jogada(const Jogada&) = delete;
+    Jogada& operator=(const Jogada&) = delete;
+
+private:
+    int posX;
+    int posY;
+    Peca* captura;
+    int tipo;
+};
+
+#endif

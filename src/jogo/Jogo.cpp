@@ -1,0 +1,491 @@
+#include "jogo/Jogo.h"
+
+#include "gui/Tela.h"
+#include "jogo/BispoPecaJogada.h"
+#include "jogo/CavaloPecaJogada.h"
+#include "jogo/Jogada.h"
+#include "jogo/JogadaLista.h"
+#include "jogo/JogadaRoque.h"
+#include "jogo/JogoPecas.h"
+#include "jogo/PeaoPecaJogada.h"
+#include "jogo/Peca.h"
+#include "jogo/PecaJogadaParams.h"
+#include "jogo/PecaMov.h"
+#include "jogo/RainhaPecaJogada.h"
+#include "jogo/ReiPecaJogada.h"
+#include "jogo/TorrePecaJogada.h"
+
+Jogo::Jogo(JogoDriver* jogoDriver)
+    : tela(nullptr),
+      jogadorPecas(),
+      computadorPecas(),
+      compVitoriasCont(0),
+      jogVitoriasCont(0),
+      empatesCont(0),
+      jogadasPossiveis(nullptr),
+      jogadorJogadaPeca(nullptr),
+      compUltimoMov(nullptr),
+      jogUltimoMov(nullptr),
+      compJogadaRepetidaCont(0),
+      jogJogadaRepetidaCont(0),
+      vezComputador(false),
+      audioLigado(true),
+      pausa(false),
+      fim(false),
+      jogNivel(HUMANO),
+      compNivel(NORMAL),
+      status(EM_JOGO),
+      movimento(nullptr),
+      peaoPecaJogada(nullptr),
+      reiPecaJogada(nullptr),
+      cavaloPecaJogada(nullptr),
+      torrePecaJogada(nullptr),
+      bispoPecaJogada(nullptr),
+      rainhaPecaJogada(nullptr),
+      jogoDriver(jogoDriver) {
+    tela = new Tela(jogoDriver);
+    jogadasPossiveis = new JogadaLista();
+    peaoPecaJogada = new PeaoPecaJogada();
+    reiPecaJogada = new ReiPecaJogada();
+    cavaloPecaJogada = new CavaloPecaJogada();
+    torrePecaJogada = new TorrePecaJogada();
+    bispoPecaJogada = new BispoPecaJogada();
+    rainhaPecaJogada = new RainhaPecaJogada(torrePecaJogada, bispoPecaJogada);
+}
+
+Jogo::~Jogo() {
+    liberaPartida();
+    delete jogadasPossiveis;
+    delete tela;
+    delete peaoPecaJogada;
+    delete reiPecaJogada;
+    delete cavaloPecaJogada;
+    delete torrePecaJogada;
+    delete bispoPecaJogada;
+    delete rainhaPecaJogada;
+}
+
+void Jogo::liberaPartida() {
+    // The selection may point at one of the pieces about to go.
+    jogadorJogadaPeca = nullptr;
+    if (jogadasPossiveis != nullptr) {
+        jogadasPossiveis->deletaTodasAsJogadas();
+    }
+    deleta_pecas();
+    delete compUltimoMov;
+    delete jogUltimoMov;
+    compUltimoMov = nullptr;
+    jogUltimoMov = nullptr;
+}
+
+void Jogo::reinicia() {
+    liberaPartida();
+
+    static const int fileira[8] = {TORRE, CAVALO, BISPO, RAINHA, REI, BISPO, CAVALO, TORRE};
+    for (int lado = 0; lado < 2; lado++) {
+        bool isComp = lado == 1;
+        Peca** pecas = isComp ? computadorPecas : jogadorPecas;
+        int fundo = isComp ? 0 : 7;
+        int peoes = isComp ? 1 : 6;
+        for (int i = 0; i < 8; i++) {
+            pecas[i] = new Peca(isComp, fileira[i], i, fundo);
+        }
+        for (int i = 0; i < 8; i++) {
+            pecas[8 + i] = new Peca(isComp, PEAO, i, peoes);
+        }
+    }
+    for (int i = 0; i < 16; i++) {
+        jogadorPecas[i]->setRemovida(false);
+        computadorPecas[i]->setRemovida(false);
+    }
+
+    jogadasPossiveis->deletaTodasAsJogadas();
+    movimento = nullptr;
+    vezComputador = false;
+    audioLigado = true;
+    pausa = false;
+    fim = false;
+    status = EM_JOGO;
+}
+
+// --- live position -------------------------------------------------------
+
+Peca* Jogo::getJogadorPeca(int i) { return jogadorPecas[i]; }
+Peca* Jogo::getComputadorPeca(int i) { return computadorPecas[i]; }
+Peca* Jogo::getJogadorPeca(int x, int y) { return getPeca(jogadorPecas, x, y); }
+Peca* Jogo::getComputadorPeca(int x, int y) { return getPeca(computadorPecas, x, y); }
+
+Peca* Jogo::getPeca(int x, int y) {
+    Pecas* pecas = this;
+    Peca* p = pecas->getJogadorPeca(x, y);
+    return p != nullptr ? p : pecas->getComputadorPeca(x, y);
+}
+
+Peca** Jogo::getJogadorPecas() { return jogadorPecas; }
+Peca** Jogo::getComputadorPecas() { return computadorPecas; }
+
+void Jogo::deleta_pecas() {
+    for (int i = 0; i < 16; i++) {
+        delete jogadorPecas[i];
+        jogadorPecas[i] = nullptr;
+    }
+    for (int i = 0; i < 16; i++) {
+        delete computadorPecas[i];
+        computadorPecas[i] = nullptr;
+    }
+}
+
+// --- set helpers ---------------------------------------------------------
+
+Peca* Jogo::getPeca(Peca** jogador, Peca** computador, int x, int y) {
+    Peca* p = getPeca(jogador, x, y);
+    return p != nullptr ? p : getPeca(computador, x, y);
+}
+
+Peca* Jogo::getPeca(Peca** pecas, int x, int y) {
+    for (int i = 0; i < 16; i++) {
+        Peca* p = pecas[i];
+        if (p != nullptr && !p->isRemovida() && p->getPosX() == x && p->getPosY() == y) {
+            return p;
+        }
+    }
+    return nullptr;
+}
+
+Peca* Jogo::getPeca(Peca** pecas, int i) {
+    Peca* p = pecas[i];
+    return (p != nullptr && !p->isRemovida()) ? p : nullptr;
+}
+
+void Jogo::copia_pecas(Peca** jogador, Peca** computador) {
+    copia_pecas(jogador, computador, jogadorPecas, computadorPecas);
+}
+
+void Jogo::copia_pecas(Pecas* pecas, Peca** jogador, Peca** computador) {
+    for (int i = 0; i < 16; i++) {
+        jogador[i] = pecas->getJogadorPeca(i)->nova();
+        computador[i] = pecas->getComputadorPeca(i)->nova();
+    }
+}
+
+void Jogo::copia_pecas(Peca** jogador, Peca** computador, Peca** deJogador, Peca** deComputador) {
+    for (int i = 0; i < 16; i++) {
+        jogador[i] = deJogador[i]->nova();
+        computador[i] = deComputador[i]->nova();
+    }
+}
+
+void Jogo::deleta_pecas(Peca** pecas) { deleta_pecas(pecas, 16); }
+
+void Jogo::deleta_pecas(Peca** pecas, int n) {
+    for (int i = 0; i < n; i++) {
+        delete pecas[i];
+    }
+}
+
+// --- rules -----------------------------------------------------------------
+
+bool Jogo::isPosicaoValida(int x, int y) { return x >= 0 && x <= 7 && y >= 0 && y <= 7; }
+
+bool Jogo::addJogada(JogadaLista* lista, Pecas* pecas, int x, int y, bool isComp) {
+    Peca* p = pecas->getPeca(x, y);
+    if (p == nullptr) {
+        lista->addJogada(x, y, nullptr);
+        return false;
+    }
+    if (p->isDeComp() != isComp) {
+        lista->addJogada(x, y, p);
+    }
+    return true;
+}
+
+void Jogo::calculaJogadasPossiveis(JogadaLista* lista, Pecas* pecas, int x, int y, int tipo,
+                                   bool isComp, bool isIncluirRoque) {
+    PecaJogadaParams params(this, lista, pecas, x, y, isComp, isIncluirRoque);
+    switch (tipo) {
+        case TORRE: torrePecaJogada->calculaJogadasPossiveis(&params); break;
+        case CAVALO: cavaloPecaJogada->calculaJogadasPossiveis(&params); break;
+        case BISPO: bispoPecaJogada->calculaJogadasPossiveis(&params); break;
+        case RAINHA: rainhaPecaJogada->calculaJogadasPossiveis(&params); break;
+        case REI: reiPecaJogada->calculaJogadasPossiveis(&params); break;
+        case PEAO: peaoPecaJogada->calculaJogadasPossiveis(&params); break;
+        default: break;
+    }
+}
+
+void Jogo::filtraJogadas(JogadaLista* lista, Peca** jogador, Peca** computador, int x, int y,
+                         bool isComp) {
+    JogadaLista resultado;
+    for (int i = 0; i < lista->getTam(); i++) {
+        Jogada* jogada = lista->getJogada(i);
+        Peca* a[16];
+        Peca* b[16];
+        copia_pecas(a, b, jogador, computador);
+        // An en passant capture takes a pawn off a square other than the target.
+        if (jogada->getTipo() == JOGADA_EN_PASSANT && jogada->getCaptura() != nullptr) {
+            Peca* capturada = getPeca(a, b, jogada->getCaptura()->getPosX(),
+                                      jogada->getCaptura()->getPosY());
+            if (capturada != nullptr) {
+                capturada->setRemovida(true);
+            }
+        }
+        move(a, b, x, y, jogada->getPosX(), jogada->getPosY());
+        if (!isOutroReiEmXeque(a, b, !isComp)) {
+            resultado.addJogada(jogada->nova());
+        }
+        deleta_pecas(a);
+        deleta_pecas(b);
+    }
+    resultado.copiaPara(lista);
+}
+
+bool Jogo::isOutroReiEmXeque(Peca** jogador, Peca** computador, bool isComp) {
+    Peca** lado = isComp ? computador : jogador;
+    for (int i = 0; i < 16; i++) {
+        Peca* p = lado[i];
+        if (p->isRemovida()) {
+            continue;
+        }
+        JogadaLista lista;
+        JogoPecas copia(this);
+        copia.setPecas(jogador, computador);
+        calculaJogadasPossiveis(&lista, &copia, p->getPosX(), p->getPosY(), p->getTipo(), isComp,
+                                true);
+        for (int j = 0; j < lista.getTam(); j++) {
+            Peca* c = lista.getJogada(j)->getCaptura();
+            if (c != nullptr && c->getTipo() == REI) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Jogo::isOutroReiEmXeque(bool isComp) {
+    return isOutroReiEmXeque(jogadorPecas, computadorPecas, isComp);
+}
+
+int Jogo::isEstaEmXequeMateOuEmpate(Peca** jogador, Peca** computador, bool isComp) {
+    Peca** lado = isComp ? computador : jogador;
+    for (int i = 0; i < 16; i++) {
+        Peca* p = lado[i];
+        if (p->isRemovida()) {
+            continue;
+        }
+        JogadaLista lista;
+        {
+            JogoPecas copia(this);
+            copia.setPecas(jogador, computador);
+            calculaJogadasPossiveis(&lista, &copia, p->getPosX(), p->getPosY(), p->getTipo(),
+                                    isComp, true);
+        }
+        filtraJogadas(&lista, jogador, computador, p->getPosX(), p->getPosY(), isComp);
+        if (lista.getTam() > 0) {
+            return EM_JOGO;
+        }
+    }
+    if (isOutroReiEmXeque(jogador, computador, !isComp)) {
+        return isComp ? BRANCAS_VENCERAM : PRETAS_VENCERAM;
+    }
+    // A side that can still castle is not stalemated.
+    if (temRoqueLegal(jogador, computador, isComp)) {
+        return EM_JOGO;
+    }
+    return isComp == vezComputador ? EMPATE : EM_JOGO;
+}
+
+int Jogo::isEstaEmXequeMateOuEmpate(bool isComp) {
+    return isEstaEmXequeMateOuEmpate(jogadorPecas, computadorPecas, isComp);
+}
+
+bool Jogo::temRoqueLegal(Peca** jogador, Peca** computador, bool isComp) {
+    Peca** lado = isComp ? computador : jogador;
+    for (int i = 0; i < 16; i++) {
+        Peca* rei = lado[i];
+        if (rei->isRemovida() || rei->getTipo() != REI) {
+            continue;
+        }
+        JogadaLista lista;
+        {
+            JogoPecas copia(this);
+            copia.setPecas(jogador, computador);
+            calculaJogadasPossiveis(&lista, &copia, rei->getPosX(), rei->getPosY(), REI, isComp,
+                                    false);
+        }
+        filtraJogadas(&lista, jogador, computador, rei->getPosX(), rei->getPosY(), isComp);
+        for (int j = 0; j < lista.getTam(); j++) {
+            if (lista.getJogada(j)->getTipo() == JOGADA_ROQUE) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+Peca* Jogo::capturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computador, int x, int y,
+                             bool isComp, bool isIncluirRei) {
+    for (int i = 0; i < 16; i++) {
+        Peca* p = atacantes[i];
+        if (p->isRemovida() || (!isIncluirRei && p->getTipo() == REI) ||
+            (p->getPosX() == x && p->getPosY() == y)) {
+            continue;
+        }
+        if (p->getTipo() == PEAO) {
+            int d = isComp ? 1 : -1;
+            int ay = p->getPosY() + d;
+            for (int dx = -1; dx <= 1; dx += 2) {
+                int ax = p->getPosX() + dx;
+                if (isPosicaoValida(ax, ay) && ax == x && ay == y) {
+                    return p;
+                }
+            }
+            continue;
+        }
+        JogadaLista lista;
+        JogoPecas copia(this);
+        copia.setPecas(jogador, computador);
+        calculaJogadasPossiveis(&lista, &copia, p->getPosX(), p->getPosY(), p->getTipo(), isComp,
+                                true);
+        for (int j = 0; j < lista.getTam(); j++) {
+            Jogada* jogada = lista.getJogada(j);
+            if (jogada->getPosX() == x && jogada->getPosY() == y) {
+                return p;
+            }
+        }
+    }
+    return nullptr;
+}
+
+bool Jogo::isCapturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computador, int x, int y,
+                              bool isComp) {
+    return capturaOutraPeca(atacantes, jogador, computador, x, y, isComp, true) != nullptr;
+}
+
+bool Jogo::move(Peca** jogador, Peca** computador, int x1, int y1, int x2, int y2) {
+    Peca* alvo = getPeca(jogador, computador, x2, y2);
+    if (alvo != nullptr) {
+        alvo->setRemovida(true);
+    }
+    Peca* p = getPeca(jogador, computador, x1, y1);
+    if (p == nullptr) {
+        return false;
+    }
+    p->setPosX(x2);
+    p->setPosY(y2);
+    return true;
+}
+
+void Jogo::move2(Peca** jogador, Peca** computador, Peca* peca, Jogada* jogada) {
+    peca->setAnimPosX(0);
+    peca->setAnimPosY(0);
+    if (jogada->getTipo() == JOGADA_ROQUE) {
+        JogadaRoque* roque = static_cast<JogadaRoque*>(jogada);
+        Peca* torre = getPeca(jogador, computador, roque->getTorre()->getPosX(),
+                              roque->getTorre()->getPosY());
+        if (torre != nullptr) {
+            torre->setAnimPosX(0);
+            torre->setAnimPosY(0);
+        }
+        move(jogador, computador, roque->getRei()->getPosX(), roque->getRei()->getPosY(),
+             roque->getReiPosX(), roque->getReiPosY());
+        move(jogador, computador, roque->getTorre()->getPosX(), roque->getTorre()->getPosY(),
+             roque->getTorrePosX(), roque->getTorrePosY());
+    } else {
+        if (jogada->getTipo() == JOGADA_EN_PASSANT && jogada->getCaptura() != nullptr) {
+            Peca* capturada = getPeca(jogador, computador, jogada->getCaptura()->getPosX(),
+                                      jogada->getCaptura()->getPosY());
+            if (capturada != nullptr) {
+                capturada->setRemovida(true);
+            }
+        }
+        move(jogador, computador, peca->getPosX(), peca->getPosY(), jogada->getPosX(),
+             jogada->getPosY());
+    }
+    if (peca->getTipo() == PEAO && (jogada->getPosY() == 0 || jogada->getPosY() == 7)) {
+        peca->setTipo(RAINHA);
+    }
+}
+
+void Jogo::move2(Peca* peca, Jogada* jogada) { move2(jogadorPecas, computadorPecas, peca, jogada); }
+
+Jogada* Jogo::getJogada(int x, int y) {
+    for (int i = 0; i < jogadasPossiveis->getTam(); i++) {
+        Jogada* j = jogadasPossiveis->getJogada(i);
+        if (j->getPosX() == x && j->getPosY() == y) {
+            return j;
+        }
+    }
+    return nullptr;
+}
+
+// --- levels and counters ---------------------------------------------------
+
+int Jogo::getNivel(bool isComp) { return isComp ? compNivel : jogNivel; }
+
+void Jogo::setNivel(bool isComp, int nivel) {
+    if (isComp) {
+        compNivel = nivel;
+    } else {
+        jogNivel = nivel;
+    }
+}
+
+void Jogo::incNivel(bool isComp) {
+    if (isComp) {
+        compNivel = compNivel <= 3 ? compNivel + 1 : FACIL;
+    } else {
+        jogNivel = jogNivel <= 3 ? jogNivel + 1 : HUMANO;
+    }
+}
+
+bool Jogo::isJogadorHumano() { return jogNivel == HUMANO; }
+
+int Jogo::getVitoriasCont(bool isComp) { return isComp ? compVitoriasCont : jogVitoriasCont; }
+
+void Jogo::incVitoriasCont(bool isComp) {
+    if (isComp) {
+        compVitoriasCont++;
+    } else {
+        jogVitoriasCont++;
+    }
+}
+
+PecaMov* Jogo::getUltimoMov(bool isComp) { return isComp ? compUltimoMov : jogUltimoMov; }
+
+void Jogo::setUltimoMov(PecaMov* mov) {
+    PecaMov*& slot = mov->isDeComp() ? compUltimoMov : jogUltimoMov;
+    if (slot != mov) {
+        delete slot;
+    }
+    slot = mov;
+}
+
+void Jogo::incJogadaRepetidaCont(bool isComp) {
+    if (isComp) {
+        compJogadaRepetidaCont++;
+    } else {
+        jogJogadaRepetidaCont++;
+    }
+}
+
+int Jogo::getJogadaRepetidaCont(bool isComp) {
+    return isComp ? compJogadaRepetidaCont : jogJogadaRepetidaCont;
+}
+
+void Jogo::zeraJogadaRepetidaCont(bool isComp) {
+    if (isComp) {
+        compJogadaRepetidaCont = 0;
+    } else {
+        jogJogadaRepetidaCont = 0;
+    }
+}
+
+std::string Jogo::getNivelString(int nivel) {
+    switch (nivel) {
+        case HUMANO: return "Humano";
+        case FACIL: return "F\xe1" "cil";
+        case NORMAL: return "Normal";
+        case DIFICIL: return "Dif\xed" "cil";
+        default: return "";
+    }
+}

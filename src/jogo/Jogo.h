@@ -1,0 +1,151 @@
+#ifndef JOGO_JOGO_H
+#define JOGO_JOGO_H
+
+#include <atomic>
+#include <mutex>
+#include <string>
+
+#include "jogo/JogoConstantes.h"
+#include "jogo/Pecas.h"
+
+class BispoPecaJogada;
+class CavaloPecaJogada;
+class Jogada;
+class JogadaLista;
+class JogoDriver;
+class Movimento;
+class PeaoPecaJogada;
+class Peca;
+class PecaMov;
+class RainhaPecaJogada;
+class ReiPecaJogada;
+class Tela;
+class TorrePecaJogada;
+
+// The single game object: the live position, levels, counters, the flags
+// shared by the controllers, the screens and the computer player, and the
+// chess rules, which work on any pair of piece sets.
+class Jogo : public Pecas, public JogoConstantes {
+public:
+    explicit Jogo(JogoDriver* jogoDriver);
+    ~Jogo() override;
+
+    Jogo(const Jogo&) = delete;
+    Jogo& operator=(const Jogo&) = delete;
+
+    // Sets up a new game; counters and levels survive.
+    void reinicia();
+
+    // Guards the state shared by the game thread and the main thread.
+    std::recursive_mutex& getTrava() { return trava; }
+
+    // Live position.
+    Peca* getJogadorPeca(int i) override;
+    Peca* getComputadorPeca(int i) override;
+    Peca* getJogadorPeca(int x, int y) override;
+    Peca* getComputadorPeca(int x, int y) override;
+    Peca* getPeca(int x, int y) override;
+    Peca** getJogadorPecas() override;
+    Peca** getComputadorPecas() override;
+    void deleta_pecas() override;
+
+    // Helpers on sets handed in; they never touch the game's own state.
+    Peca* getPeca(Peca** jogador, Peca** computador, int x, int y);
+    Peca* getPeca(Peca** pecas, int x, int y);
+    Peca* getPeca(Peca** pecas, int i);
+    void copia_pecas(Peca** jogador, Peca** computador);
+    void copia_pecas(Pecas* pecas, Peca** jogador, Peca** computador);
+    void copia_pecas(Peca** jogador, Peca** computador, Peca** deJogador, Peca** deComputador);
+    void deleta_pecas(Peca** pecas);
+    void deleta_pecas(Peca** pecas, int n);
+
+    // Rules.
+    bool isPosicaoValida(int x, int y);
+    bool addJogada(JogadaLista* lista, Pecas* pecas, int x, int y, bool isComp);
+    void calculaJogadasPossiveis(JogadaLista* lista, Pecas* pecas, int x, int y, int tipo,
+                                 bool isComp, bool isIncluirRoque);
+    void filtraJogadas(JogadaLista* lista, Peca** jogador, Peca** computador, int x, int y,
+                       bool isComp);
+    bool isOutroReiEmXeque(Peca** jogador, Peca** computador, bool isComp);
+    bool isOutroReiEmXeque(bool isComp);
+    int isEstaEmXequeMateOuEmpate(Peca** jogador, Peca** computador, bool isComp);
+    int isEstaEmXequeMateOuEmpate(bool isComp);
+    Peca* capturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computador, int x, int y,
+                           bool isComp, bool isIncluirRei);
+    bool isCapturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computador, int x, int y,
+                            bool isComp);
+    bool move(Peca** jogador, Peca** computador, int x1, int y1, int x2, int y2);
+    void move2(Peca** jogador, Peca** computador, Peca* peca, Jogada* jogada);
+    void move2(Peca* peca, Jogada* jogada);
+    Jogada* getJogada(int x, int y);
+
+    // Levels and counters, indexed by side (true: the computer's side).
+    int getNivel(bool isComp);
+    void setNivel(bool isComp, int nivel);
+    void incNivel(bool isComp);
+    bool isJogadorHumano();
+    int getVitoriasCont(bool isComp);
+    void incVitoriasCont(bool isComp);
+    int getEmpatesCont() { return empatesCont; }
+    void incEmpatesCont() { empatesCont++; }
+    PecaMov* getUltimoMov(bool isComp);
+    void setUltimoMov(PecaMov* mov);
+    void incJogadaRepetidaCont(bool isComp);
+    int getJogadaRepetidaCont(bool isComp);
+    void zeraJogadaRepetidaCont(bool isComp);
+
+    std::string getNivelString(int nivel);
+
+    Tela* getTela() { return tela; }
+    JogadaLista* getJogadasPossiveis() { return jogadasPossiveis; }
+    Peca* getJogadorJogadaPeca() { return jogadorJogadaPeca; }
+    void setJogadorJogadaPeca(Peca* peca) { jogadorJogadaPeca = peca; }
+    bool isVezComputador() { return vezComputador; }
+    void setVezComputador(bool v) { vezComputador = v; }
+    bool isAudioLigado() { return audioLigado; }
+    void setAudioLigado(bool a) { audioLigado = a; }
+    bool isPausa() { return pausa; }
+    void setPausa(bool p) { pausa = p; }
+    bool isFim() { return fim; }
+    void setFim(bool f) { fim = f; }
+    int getStatus() { return status; }
+    void setStatus(int s) { status = s; }
+    Movimento* getMovimento() { return movimento; }
+    void setMovimento(Movimento* m) { movimento = m; }
+
+private:
+    void liberaPartida();
+    bool temRoqueLegal(Peca** jogador, Peca** computador, bool isComp);
+
+    Tela* tela;
+    Peca* jogadorPecas[16];
+    Peca* computadorPecas[16];
+    int compVitoriasCont;
+    int jogVitoriasCont;
+    int empatesCont;
+    JogadaLista* jogadasPossiveis;
+    Peca* jogadorJogadaPeca;
+    PecaMov* compUltimoMov;
+    PecaMov* jogUltimoMov;
+    int compJogadaRepetidaCont;
+    int jogJogadaRepetidaCont;
+    std::atomic<bool> vezComputador;
+    std::atomic<bool> audioLigado;
+    std::atomic<bool> pausa;
+    std::atomic<bool> fim;
+    int jogNivel;
+    int compNivel;
+    std::atomic<int> status;
+    Movimento* movimento;
+    PeaoPecaJogada* peaoPecaJogada;
+    ReiPecaJogada* reiPecaJogada;
+    CavaloPecaJogada* cavaloPecaJogada;
+    TorrePecaJogada* torrePecaJogada;
+    BispoPecaJogada* bispoPecaJogada;
+    RainhaPecaJogada* rainhaPecaJogada;
+    JogoDriver* jogoDriver;
+
+    std::recursive_mutex trava;
+};
+
+#endif

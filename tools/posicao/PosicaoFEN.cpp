@@ -1,0 +1,222 @@
+#include "PosicaoFEN.h"
+
+#include <cctype>
+#include <sstream>
+#include <vector>
+
+#include "jogo/Jogada.h"
+#include "jogo/Jogo.h"
+#include "jogo/Peca.h"
+#include "jogo/PecaMov.h"
+
+namespace {
+
+struct PecaFEN {
+    bool deComp;
+    int tipo;
+    int x;
+    int y;
+};
+
+int tipoDaLetra(char c) {
+    switch (std::tolower(static_cast<unsigned char>(c))) {
+        case 'r': return JogoConstantes::TORRE;
+        case 'n': return JogoConstantes::CAVALO;
+        case 'b': return JogoConstantes::BISPO;
+        case 'q': return JogoConstantes::RAINHA;
+        case 'k': return JogoConstantes::REI;
+        case 'p': return JogoConstantes::PEAO;
+        default: return 0;
+    }
+}
+
+// The slots a piece of this type takes first, in order.
+std::vector<int> slotsDoTipo(int tipo, int coluna) {
+    switch (tipo) {
+        case JogoConstantes::TORRE: return {0, 7};
+        case JogoConstantes::CAVALO: return {1, 6};
+        case JogoConstantes::BISPO: return {2, 5};
+        case JogoConstantes::RAINHA: return {3};
+        case JogoConstantes::REI: return {4};
+        default: {
+            std::vector<int> s = {8 + coluna};
+            for (int i = 8; i < 16; i++) s.push_back(i);
+            return s;
+        }
+    }
+}
+
+bool falha(std::string* erro, const std::string& msg) {
+    if (erro != nullptr) *erro = msg;
+    return false;
+}
+
+}  // namespace
+
+std::string PosicaoFEN::casa(int x, int y) {
+    std::string s;
+    s += static_cast<char>('a' + x);
+    s += static_cast<char>('8' - y);
+    return s;
+}
+
+std::string PosicaoFEN::notacao(Peca* peca, Jogada* jogada) {
+    std::string s = casa(peca->getPosX(), peca->getPosY()) + casa(jogada->getPosX(), jogada->getPosY());
+    if (peca->getTipo() == JogoConstantes::PEAO && (jogada->getPosY() == 0 || jogada->getPosY() == 7)) {
+        s += 'q';
+    }
+    return s;
+}
+
+static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro) {
+    jogo->reinicia();
+
+    std::istringstream in(fen);
+    std::string tabuleiro, vez, roque = "-", enPassant = "-";
+    if (!(in >> tabuleiro >> vez)) {
+        return falha(erro, "not a FEN position: expected at least the board and the side to move");
+    }
+    in >> roque >> enPassant;
+
+    std::vector<PecaFEN> pecas;
+    int x = 0, y = 0;
+    for (char c : tabuleiro) {
+        if (c == '/') {
+            if (x != 8) return falha(erro, "bad FEN board: a rank does not have 8 squares");
+            x = 0;
+            y++;
+            if (y > 7) return falha(erro, "bad FEN board: more than 8 ranks");
+        } else if (c >= '1' && c <= '8') {
+            x += c - '0';
+            if (x > 8) return falha(erro, "bad FEN board: a rank has more than 8 squares");
+        } else {
+            int tipo = tipoDaLetra(c);
+            if (tipo == 0) return falha(erro, std::string("bad FEN board: unknown piece '") + c + "'");
+            if (x > 7) return falha(erro, "bad FEN board: a rank has more than 8 squares");
+            bool deComp = std::islower(static_cast<unsigned char>(c)) != 0;
+            if (tipo == JogoConstantes::PEAO && (y == 0 || y == 7)) {
+                return falha(erro, "bad FEN board: a pawn on the first or last rank");
+            }
+            pecas.push_back({deComp, tipo, x, y});
+            x++;
+        }
+    }
+    if (y != 7 || x != 8) return falha(erro, "bad FEN board: expected 8 ranks of 8 squares");
+    if (vez != "w" && vez != "b") return falha(erro, "bad FEN side to move: expected w or b");
+
+    for (int lado = 0; lado < 2; lado++) {
+        int reis = 0, total = 0;
+        for (const auto& p : pecas) {
+            if (p.deComp == (lado == 1)) {
+                total++;
+                reis += p.tipo == JogoConstantes::REI;
+            }
+        }
+        const char* nome = lado == 1 ? "black" : "white";
+        if (reis != 1) return falha(erro, std::string("bad FEN board: ") + nome + " needs exactly one king");
+        if (total > 16) return falha(erro, std::string("bad FEN board: ") + nome + " has more than 16 pieces");
+    }
+
+    if (roque != "-") {
+        for (char c : roque) {
+            if (std::string("KQkq").find(c) == std::string::npos) {
+                return falha(erro, "bad FEN castling field: expected - or letters of KQkq");
+            }
+        }
+    }
+
+    // Fill the slots in board order so that a FEN always gives the same sets.
+    for (int lado = 0; lado < 2; lado++) {
+        bool isComp = lado == 1;
+        bool ocupado[16] = {};
+        Peca* slots[16];
+        for (int i = 0; i < 16; i++) {
+            slots[i] = isComp ? jogo->getComputadorPeca(i) : jogo->getJogadorPeca(i);
+        }
+        int fundo = isComp ? 0 : 7;
+        int filaPeoes = isComp ? 1 : 6;
+        auto permite = [&](char letra) {
+            return roque.find(isComp ? static_cast<char>(std::tolower(letra)) : letra) != std::string::npos;
+        };
+        for (const auto& p : pecas) {
+            if (p.deComp != isComp) continue;
+            int slot = -1;
+            for (int s : slotsDoTipo(p.tipo, p.x)) {
+                if (!ocupado[s]) {
+                    slot = s;
+                    break;
+                }
+            }
+            for (int s = 8; slot < 0 && s < 16; s++) {
+                if (!ocupado[s]) slot = s;
+            }
+            for (int s = 0; slot < 0 && s < 16; s++) {
+                if (!ocupado[s]) slot = s;
+            }
+            ocupado[slot] = true;
+            Peca* peca = slots[slot];
+            peca->setTipo(p.tipo);
+            peca->setPosX(p.x);
+            peca->setPosY(p.y);
+            peca->setRemovida(false);
+            bool parada = false;
+            if (p.tipo == JogoConstantes::PEAO) {
+                parada = p.y == filaPeoes;
+            } else if (p.tipo == JogoConstantes::REI) {
+                parada = p.x == 4 && p.y == fundo && (permite('K') || permite('Q'));
+            } else if (p.tipo == JogoConstantes::TORRE && p.y == fundo) {
+                parada = (p.x == 7 && permite('K')) || (p.x == 0 && permite('Q'));
+            }
+            peca->setMoveuContador(parada ? 0 : 1);
+        }
+        // Empty slots hold a removed piece of their own type on its start square.
+        for (int s = 0; s < 16; s++) {
+            if (!ocupado[s]) {
+                slots[s]->setRemovida(true);
+                slots[s]->setMoveuContador(1);
+            }
+        }
+        // A rook right without its king does not make castling possible.
+        Peca* rei = nullptr;
+        for (int s = 0; s < 16; s++) {
+            if (ocupado[s] && slots[s]->getTipo() == JogoConstantes::REI) rei = slots[s];
+        }
+        if (rei != nullptr && rei->getMoveuContador() != 0) {
+            for (int s = 0; s < 16; s++) {
+                if (ocupado[s] && slots[s]->getTipo() == JogoConstantes::TORRE) slots[s]->setMoveuContador(1);
+            }
+        }
+    }
+
+    bool vezComp = vez == "b";
+    jogo->setVezComputador(vezComp);
+
+    if (enPassant != "-") {
+        if (enPassant.size() != 2 || enPassant[0] < 'a' || enPassant[0] > 'h' ||
+            (enPassant[1] != '3' && enPassant[1] != '6')) {
+            return falha(erro, "bad FEN en passant square");
+        }
+        int ex = enPassant[0] - 'a';
+        int ey = '8' - enPassant[1];
+        // The side that did not move last made the double step.
+        bool moveuComp = !vezComp;
+        int d = moveuComp ? 1 : -1;
+        int chegada = ey + d;
+        Peca* peao = moveuComp ? jogo->getComputadorPeca(ex, chegada) : jogo->getJogadorPeca(ex, chegada);
+        if ((moveuComp && ey != 2) || (!moveuComp && ey != 5) || peao == nullptr ||
+            peao->getTipo() != JogoConstantes::PEAO) {
+            return falha(erro, "bad FEN en passant square: no pawn has just passed it");
+        }
+        peao->setMoveuContador(1);
+        jogo->setUltimoMov(new PecaMov(ex, ey - d, ex, chegada, moveuComp));
+    }
+    return true;
+}
+
+bool PosicaoFEN::carrega(Jogo* jogo, const std::string& fen, std::string* erro) {
+    if (carregaPosicao(jogo, fen, erro)) {
+        return true;
+    }
+    jogo->reinicia();
+    return false;
+}
