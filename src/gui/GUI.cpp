@@ -303,6 +303,7 @@ void GUI::setAberturaGraficoListener(AberturaGraficoListener* listener) {
 void GUI::setJogoGraficoListener(JogoGraficoListener* listener) { jogoGraficoListener = listener; }
 
 SDL_Surface* GUI::getTela() { return tela; }
+SDL_Renderer* GUI::getRenderer() { return renderer; }
 TTF_Font* GUI::getFonte() { return fonte; }
 TTF_Font* GUI::getInfoFonte() { return infoFonte; }
 

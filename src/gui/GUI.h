@@ -45,6 +45,7 @@ public:
     void setJogoGraficoListener(JogoGraficoListener* listener);
 
     SDL_Surface* getTela();
+    SDL_Renderer* getRenderer();
     TTF_Font* getFonte();
     TTF_Font* getInfoFonte();
 
