@@ -1,0 +1,142 @@
+#include "art.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "pieces.hpp"
+
+namespace rec {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+Path arc(double cx, double cy, double r, double fromDeg, double toDeg) {
+  Path p;
+  const int n = 40;
+  for (int i = 0; i <= n; ++i) {
+    const double a = (fromDeg + (toDeg - fromDeg) * i / n) * kPi / 180.0;
+    const double x = cx + r * std::cos(a), y = cy + r * std::sin(a);
+    if (i == 0)
+      p.moveTo(x, y);
+    else
+      p.lineTo(x, y);
+  }
+  return p;
+}
+
+double smooth(double e0, double e1, double x) {
+  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+  return t * t * (3 - 2 * t);
+}
+
+}  // namespace
+
+Image renderSpeakerIcon(bool soundOn) {
+  const int ss = 8;
+  Canvas c(kIconSize * ss, kIconSize * ss);
+  Path speaker = Path::roundRect(5, 13.5, 11.5, 22.5, 1.2);
+  speaker.append(Path::polygon({{10.5, 13.5}, {18.5, 6.5}, {18.5, 29.5}, {10.5, 22.5}}));
+  const Mask body = fillPath(speaker.transformed(ss, 0, 0));
+  const Color ink = rgb(22, 24, 30);
+  c.paint(dilate(body, 0.7 * ss), ink);
+  c.paint(body, [ss](int, int sy) {
+    // Lit from above, like the rest of the interface.
+    return mix(rgb(96, 100, 114), rgb(40, 42, 52), (sy / static_cast<double>(ss) - 6.5) / 23.0);
+  });
+  if (soundOn) {
+    for (double r : {6.0, 10.5, 15.0}) c.paint(strokePath(arc(18, 18, r, -45, 45).transformed(ss, 0, 0), 2.3 * ss), ink);
+  } else {
+    Path x = Path::line(22.5, 12.5, 33, 23.5);
+    x.append(Path::line(22.5, 23.5, 33, 12.5));
+    const Mask cross = strokePath(x.transformed(ss, 0, 0), 2.8 * ss);
+    c.paint(dilate(cross, 0.5 * ss), rgb(90, 0, 0));
+    c.paint(cross, rgb(214, 36, 36));
+  }
+  return c.downsample(ss);
+}
+
+namespace {
+
+constexpr int kArtSs = 3;
+constexpr double kHorizon = 262.0;
+constexpr double kFocal = 400.0;
+constexpr double kEye = 3.45;  // camera height in board squares
+
+Color sky(double y, double x) {
+  Color top = rgb(8, 9, 20), low = rgb(52, 42, 50);
+  Color c = mix(top, low, smooth(0, kHorizon, y));
+  // A warm glow behind where the title goes, with faint rays.
+  const double dx = (x - 320) / 300.0, dy = (y - 120) / 170.0;
+  const double glow = std::exp(-(dx * dx + dy * dy) * 1.6);
+  const double angle = std::atan2(y + 60, x - 320);
+  const double rays = 0.86 + 0.14 * std::pow(std::sin(angle * 18), 2);
+  return mix(c, rgb(120, 92, 52), 0.55 * glow * rays);
+}
+
+Color floorAt(double x, double y) {
+  const Color fog = rgb(52, 42, 50);
+  const double z = kFocal * kEye / (y - kHorizon);
+  const double wx = (x - 320) * z / kFocal;
+  const bool light = ((static_cast<long>(std::floor(wx)) + static_cast<long>(std::floor(z))) & 1) == 0;
+  Color sq = light ? rgb(220, 220, 175) : rgb(150, 150, 100);
+  // A pool of light near the front, fading to the sides.
+  const double spot = std::exp(-std::pow(wx / 7.0, 2) - std::pow((z - 5.0) / 9.0, 2));
+  sq = mix(rgb(0, 0, 0), sq, 0.3 + 0.55 * spot);
+  return mix(sq, fog, 1.0 - std::exp(-z / 22.0));
+}
+
+struct Placed {
+  PieceKind kind;
+  bool white;
+  double cx;
+  double baseY;
+  double scale;  // pixels per design unit
+};
+
+void drawShadow(Canvas& c, const Placed& p) {
+  const double rx = 36 * p.scale, ry = 7 * p.scale;
+  Mask m = fillPath(Path::ellipse(p.cx, p.baseY - 1.5 * p.scale, rx * 1.4, ry * 1.6).transformed(kArtSs, 0, 0));
+  c.paint(m, [&](int sx, int sy) {
+    const double dx = (sx / double(kArtSs) - p.cx) / rx, dy = (sy / double(kArtSs) - p.baseY) / ry;
+    return Color{0, 0, 0, static_cast<float>(0.6 * std::exp(-(dx * dx + dy * dy) * 1.5))};
+  });
+}
+
+}  // namespace
+
+Image renderOpening() {
+  const int n = kOpeningSize * kArtSs;
+  Canvas c(n, n);
+  c.paintAll([](int sx, int sy) {
+    const double x = (sx + 0.5) / kArtSs, y = (sy + 0.5) / kArtSs;
+    return y < kHorizon + 0.5 ? sky(y, x) : floorAt(x, y);
+  });
+
+  // Far pieces first so the nearer ones overlap them.
+  const Placed pieces[] = {
+      {PieceKind::Pawn, true, 28, 318, 0.75},    {PieceKind::Rook, true, 112, 338, 0.95},
+      {PieceKind::Pawn, false, 612, 318, 0.75},  {PieceKind::Knight, false, 528, 338, 0.95},
+      {PieceKind::Knight, true, 64, 450, 1.45},  {PieceKind::Bishop, false, 594, 450, 1.45},
+      {PieceKind::King, true, 92, 628, 2.45},    {PieceKind::Queen, false, 548, 628, 2.35},
+  };
+  for (const Placed& p : pieces) {
+    drawShadow(c, p);
+    const double s = p.scale * kArtSs;
+    drawPiece(c, p.kind, p.white ? whitePalette() : blackPalette(), s, p.cx * kArtSs - 50 * s,
+              p.baseY * kArtSs - 95 * s, 1.5);
+  }
+
+  // Keep the menu region calm and dark so its text reads.
+  c.paintAll([](int sx, int sy) {
+    const double x = (sx + 0.5) / kArtSs, y = (sy + 0.5) / kArtSs;
+    const double dx = (x - 320) / 190.0, dy = (y - 360) / 150.0;
+    const double veil = 0.6 * std::exp(-std::pow(dx * dx + dy * dy, 1.5));
+    const double ex = (x - 320) / 320.0, ey = (y - 320) / 320.0;
+    const double vignette = 0.35 * smooth(0.6, 1.5, std::sqrt(ex * ex + ey * ey));
+    return Color{0, 0, 0, static_cast<float>(std::min(0.85, veil + vignette))};
+  });
+  return c.downsample(kArtSs);
+}
+
+}  // namespace rec
