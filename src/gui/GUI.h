@@ -19,12 +19,12 @@ class Grafico;
 // and the game thread's tick loop.
 class GUI {
 public:
-    static const int TELA_ABERTURA = 1;
-    static const int TELA_JOGO = 2;
-    static const int CURSOR_SETA = 1;
-    static const int CURSOR_MAO = 2;
-    static const int TECLA_ESC = 1;
-    static const int TECLA_ENTER = 2;
+    static constexpr int TELA_ABERTURA = 1;
+    static constexpr int TELA_JOGO = 2;
+    static constexpr int CURSOR_SETA = 1;
+    static constexpr int CURSOR_MAO = 2;
+    static constexpr int TECLA_ESC = 1;
+    static constexpr int TECLA_ENTER = 2;
 
     explicit GUI(GUI_Driver* driver);
 

@@ -7,7 +7,7 @@ class Peca;
 // Fixed-capacity list of moves in the order they were appended; owns them.
 class JogadaLista {
 public:
-    static const int CAPACIDADE = 200;
+    static constexpr int CAPACIDADE = 200;
 
     JogadaLista();
     ~JogadaLista();

@@ -4,29 +4,29 @@
 // Named codes of the chess model.
 class JogoConstantes {
 public:
-    static const int TORRE = 1;
-    static const int CAVALO = 2;
-    static const int BISPO = 3;
-    static const int RAINHA = 4;
-    static const int REI = 5;
-    static const int PEAO = 6;
+    static constexpr int TORRE = 1;
+    static constexpr int CAVALO = 2;
+    static constexpr int BISPO = 3;
+    static constexpr int RAINHA = 4;
+    static constexpr int REI = 5;
+    static constexpr int PEAO = 6;
 
-    static const int HUMANO = 1;
-    static const int FACIL = 2;
-    static const int NORMAL = 3;
-    static const int DIFICIL = 4;
+    static constexpr int HUMANO = 1;
+    static constexpr int FACIL = 2;
+    static constexpr int NORMAL = 3;
+    static constexpr int DIFICIL = 4;
 
-    static const int EM_JOGO = 0;
-    static const int BRANCAS_VENCERAM = 1;
-    static const int PRETAS_VENCERAM = 2;
-    static const int EMPATE = 3;
-    static const int ABANDONADO = 4;
+    static constexpr int EM_JOGO = 0;
+    static constexpr int BRANCAS_VENCERAM = 1;
+    static constexpr int PRETAS_VENCERAM = 2;
+    static constexpr int EMPATE = 3;
+    static constexpr int ABANDONADO = 4;
 
-    static const int JOGADA_NORMAL = 1;
-    static const int JOGADA_ROQUE = 2;
-    static const int JOGADA_EN_PASSANT = 3;
+    static constexpr int JOGADA_NORMAL = 1;
+    static constexpr int JOGADA_ROQUE = 2;
+    static constexpr int JOGADA_EN_PASSANT = 3;
 
-    static const int NUM_PECAS = 16;
+    static constexpr int NUM_PECAS = 16;
 };
 
 #endif
