@@ -1,0 +1,78 @@
+#ifndef APP_SISTEMA_H
+#define APP_SISTEMA_H
+
+#include <atomic>
+
+#include "algoritmo/AlgoritmoGerenciador.h"
+#include "animacao/Animacao.h"
+#include "audio/JogoAudio.h"
+#include "desenho/AberturaGrafico.h"
+#include "desenho/JogoGrafico.h"
+#include "desenho/MensagemDesenho.h"
+#include "gui/GUI.h"
+#include "jogo/Jogo.h"
+
+class AberturaGraficoControlador;
+class DriverAdapter;
+class GUI_Controlador;
+class JogoGraficoControlador;
+
+// The root object: builds and owns every part of the game. The controllers
+// reach the others through it, which is why what they call is defined here.
+class Sistema {
+public:
+    Sistema();
+    ~Sistema();
+
+    Sistema(const Sistema&) = delete;
+    Sistema& operator=(const Sistema&) = delete;
+
+    void inicia();
+    void finaliza();
+    void execGUI();
+    void execJogo(void* arg);
+
+    // Back to the opening screen with a fresh game; counters and levels stay.
+    void reinicia() {
+        jogoGrafico->getMensagemDesenho()->removeMensagem();
+        gui->reinicia();
+        jogo->reinicia();
+        jogoAudio->reinicia();
+    }
+
+    // The window is closing: work in progress on the game thread stops.
+    void encerra() {
+        encerrando = true;
+        jogo->setFim(true);
+    }
+    bool isEncerrando() const { return encerrando; }
+
+    Jogo* getJogo() { return jogo; }
+    DriverAdapter* getJogoDriver() { return jogoDriver; }
+    GUI* getGUI() { return gui; }
+    JogoAudio* getJogoAudio() { return jogoAudio; }
+    AberturaGrafico* getAberturaGrafico() { return aberturaGrafico; }
+    JogoGrafico* getJogoGrafico() { return jogoGrafico; }
+    AlgoritmoGerenciador* getAlgoritmoGerenciador() { return algoritmoGerenciador; }
+    Animacao* getAnimacao() { return animacao; }
+
+private:
+    Jogo* jogo;
+    DriverAdapter* jogoDriver;
+    GUI* gui;
+    JogoAudio* jogoAudio;
+    AberturaGrafico* aberturaGrafico;
+    JogoGrafico* jogoGrafico;
+    AlgoritmoGerenciador* algoritmoGerenciador;
+    Animacao* animacao;
+    GUI_Controlador* guiControlador;
+    AberturaGraficoControlador* aberturaGraficoControlador;
+    JogoGraficoControlador* jogoGraficoControlador;
+    std::atomic<bool> encerrando;
+};
+
+extern Sistema* sistema;
+
+int execJogo(void* arg);
+
+#endif

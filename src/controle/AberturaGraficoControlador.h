@@ -1,0 +1,24 @@
+#ifndef CONTROLE_ABERTURAGRAFICOCONTROLADOR_H
+#define CONTROLE_ABERTURAGRAFICOCONTROLADOR_H
+
+#include "gui/AberturaGraficoListener.h"
+
+class Sistema;
+
+// Opening screen: highlights the option under the mouse, cycles the levels
+// and starts the game.
+class AberturaGraficoControlador : public AberturaGraficoListener {
+public:
+    explicit AberturaGraficoControlador(Sistema* sistema);
+
+    void mouseSobre(int x, int y) override;
+    void mousePressionado(int x, int y) override;
+    void teclaPressionada(int tecla) override;
+
+private:
+    int opcaoEm(int x, int y);
+
+    Sistema* sistema;
+};
+
+#endif

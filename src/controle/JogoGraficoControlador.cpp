@@ -1,0 +1,352 @@
+#include "controle/JogoGraficoControlador.h"
+
+#include <cstdio>
+#include <mutex>
+
+#include "animacao/Movimento.h"
+#include "animacao/MovimentoSimples.h"
+#include "app/Sistema.h"
+#include "desenho/AudioLigadoDesenho.h"
+#include "gui/Tela.h"
+#include "jogo/Jogada.h"
+#include "jogo/JogadaLista.h"
+#include "jogo/Peca.h"
+#include "jogo/PecaMov.h"
+
+namespace {
+const char* const MSG_PAUSA = "Pausa!";
+const char* const MSG_XEQUE = "Xeque!";
+const char* const MSG_REI_EM_XEQUE = "Seu rei est\xe1 em xeque!";
+const char* const MSG_INVALIDO = "Movimento inv\xe1lido!";
+const char* const MSG_BRANCAS = "Xeque mate, as brancas venceram!";
+const char* const MSG_PRETAS = "Xeque mate, as pretas venceram!";
+const char* const MSG_EMPATE = "O jogo empatou!";
+const char* const MSG_REINICIAR = "Tecle ou clique para reiniciar.";
+const char* const MSG_ERRO = "Erro no c\xe1lculo da melhor jogada.";
+}  // namespace
+
+JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
+    : tempoIndefinido(-1),
+      tempoCurto(1500),
+      tempoLongo(4000),
+      pecaSelecionada(nullptr),
+      mensagemTempo(-1),
+      sistema(sistema),
+      pecaComputador(nullptr),
+      jogadaComputador(nullptr),
+      erroRelatado(false) {}
+
+JogoGraficoControlador::~JogoGraficoControlador() {
+    delete pecaComputador;
+    delete jogadaComputador;
+}
+
+void JogoGraficoControlador::setMensagem(std::string texto, long tempo) {
+    sistema->getJogoGrafico()->getMensagemDesenho()->setMensagem(texto);
+    mensagemTempo = tempo;
+    sistema->getGUI()->repinta();
+}
+
+void JogoGraficoControlador::removeMensagem() {
+    sistema->getJogoGrafico()->getMensagemDesenho()->removeMensagem();
+    sistema->getGUI()->repinta();
+}
+
+void JogoGraficoControlador::deseleciona() {
+    Jogo* jogo = sistema->getJogo();
+    jogo->getJogadasPossiveis()->deletaTodasAsJogadas();
+    jogo->setJogadorJogadaPeca(nullptr);
+    pecaSelecionada = nullptr;
+}
+
+void JogoGraficoControlador::liberaMovimento() {
+    Jogo* jogo = sistema->getJogo();
+    delete jogo->getMovimento();
+    jogo->setMovimento(nullptr);
+    delete pecaComputador;
+    delete jogadaComputador;
+    pecaComputador = nullptr;
+    jogadaComputador = nullptr;
+}
+
+void JogoGraficoControlador::executando() {
+    Jogo* jogo = sistema->getJogo();
+    GUI* gui = sistema->getGUI();
+    if (sistema->isEncerrando()) {
+        return;
+    }
+
+    sistema->getJogoAudio()->tocaAudio();
+
+    long tempo = mensagemTempo;
+    if (tempo != tempoIndefinido) {
+        gui->espera(tempo);
+        std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        removeMensagem();
+        mensagemTempo = tempoIndefinido;
+        return;
+    }
+
+    std::unique_lock<std::recursive_mutex> trava(jogo->getTrava());
+    if (jogo->getStatus() != Jogo::EM_JOGO) {
+        if (jogo->isFim()) {
+            // The pieces the selection points at go with the old game.
+            pecaSelecionada = nullptr;
+            liberaMovimento();
+            erroRelatado = false;
+            sistema->reinicia();
+            jogo->setFim(false);
+            return;
+        }
+        setMensagem(MSG_REINICIAR, tempoIndefinido);
+    }
+
+    if (jogo->isPausa()) {
+        return;
+    }
+
+    if (jogo->getMovimento() != nullptr) {
+        if (!sistema->getAnimacao()->move(jogo->getMovimento(), 10)) {
+            gui->repinta();
+            return;
+        }
+        gui->repinta();
+        executaMovimento();
+        gui->repinta();
+        return;
+    }
+
+    if ((!jogo->isJogadorHumano() || jogo->isVezComputador()) && jogo->getStatus() == Jogo::EM_JOGO) {
+        jogaComputador(trava);
+    }
+    gui->repinta();
+}
+
+void JogoGraficoControlador::executaMovimento() {
+    Jogo* jogo = sistema->getJogo();
+    Movimento* movimento = jogo->getMovimento();
+    Peca* origem = movimento->getMovimento1()->getPeca();
+    int origemX = origem->getPosX();
+    int origemY = origem->getPosY();
+    bool vez = jogo->isVezComputador();
+    Jogada* jogada = movimento->getJogada();
+    Peca* peca = jogo->getPeca(origemX, origemY);
+    int destinoX = jogada->getPosX();
+    int destinoY = jogada->getPosY();
+
+    PecaMov* pecaMov = new PecaMov(origemX, origemY, destinoX, destinoY, vez);
+    jogo->move2(peca, jogada);
+
+    JogoAudio* audio = sistema->getJogoAudio();
+    if (jogada->getCaptura() != nullptr) {
+        audio->setNumAudio(3);
+    } else {
+        audio->setNumAudio(vez ? 2 : 1);
+    }
+
+    jogo->setUltimoMov(pecaMov);
+    jogo->setVezComputador(!vez);
+    peca->setMoveuContador(peca->getMoveuContador() + 1);
+
+    // The human's move lives in the list cleared here, so the animation goes first.
+    liberaMovimento();
+    deseleciona();
+
+    if (verificaEProcessaXequeMate() == 0) {
+        verificaSeXeque();
+    }
+}
+
+void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mutex>& trava) {
+    Jogo* jogo = sistema->getJogo();
+    bool vez = jogo->isVezComputador();
+    int x = 0, y = 0;
+    Jogada* jogada = nullptr;
+
+    // The search copies the position it needs; the window keeps drawing and
+    // answering meanwhile.
+    trava.unlock();
+    bool achou = sistema->getAlgoritmoGerenciador()->calculaMelhorJogada(&x, &y, &jogada, vez);
+    trava.lock();
+
+    if (sistema->isEncerrando()) {
+        delete jogada;
+        return;
+    }
+    if (!achou) {
+        delete jogada;
+        if (!erroRelatado) {
+            std::printf("%s\n", MSG_ERRO);
+            std::fflush(stdout);
+            erroRelatado = true;
+        }
+        jogo->setFim(true);
+        return;
+    }
+    erroRelatado = false;
+
+    Peca* live = jogo->getPeca(x, y);
+    if (live == nullptr || jogo->getMovimento() != nullptr) {
+        // The game changed under the search (it was left meanwhile).
+        delete jogada;
+        return;
+    }
+    liberaMovimento();
+    pecaComputador = live->nova();
+    jogadaComputador = jogada->nova();
+    delete jogada;
+    jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogadaComputador, pecaComputador));
+}
+
+void JogoGraficoControlador::mousePressionado(int x, int y) {
+    Jogo* jogo = sistema->getJogo();
+    GUI* gui = sistema->getGUI();
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+
+    if (sistema->getJogoGrafico()->getAudioLigadoDesenho()->isMouseEmAudioBT(x, y)) {
+        jogo->setAudioLigado(!jogo->isAudioLigado());
+        if (jogo->isAudioLigado()) {
+            sistema->getJogoAudio()->resumeMusica();
+        } else {
+            sistema->getJogoAudio()->pauseMusica();
+        }
+    }
+
+    if (jogo->getStatus() != Jogo::EM_JOGO) {
+        jogo->setFim(true);
+        return;
+    }
+    if (!jogo->isJogadorHumano() || jogo->getMovimento() != nullptr) {
+        return;
+    }
+    if (jogo->isPausa()) {
+        gui->repinta();
+        return;
+    }
+
+    Tela* tela = jogo->getTela();
+    int tx = tela->getTabuleiroX();
+    int ty = tela->getTabuleiroY();
+    int dim = tela->getTabuleiroDIM();
+    int cel = tela->getCelulaDIM();
+    if (x < tx || x >= tx + dim || y < ty || y >= ty + dim) {
+        gui->repinta();
+        return;
+    }
+    int col = (x - tx) / cel;
+    int lin = (y - ty) / cel;
+
+    Peca* naCasa = jogo->getPeca(col, lin);
+    if (pecaSelecionada != nullptr && naCasa != nullptr && !naCasa->isIgual(pecaSelecionada) &&
+        naCasa->isDeComp() == jogo->isVezComputador()) {
+        deseleciona();
+    }
+
+    if (jogo->isVezComputador()) {
+        gui->repinta();
+        return;
+    }
+
+    if (pecaSelecionada != nullptr) {
+        Jogada* jogada = jogo->getJogada(col, lin);
+        if (jogada != nullptr) {
+            jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogada, pecaSelecionada));
+        } else {
+            deseleciona();
+        }
+    } else {
+        Peca* peca = jogo->getJogadorPeca(col, lin);
+        if (peca != nullptr && selecionaPeca(col, lin, false)) {
+            jogo->setJogadorJogadaPeca(peca);
+            pecaSelecionada = peca;
+        }
+    }
+    gui->repinta();
+}
+
+bool JogoGraficoControlador::selecionaPeca(int x, int y, bool isComp) {
+    Jogo* jogo = sistema->getJogo();
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    Peca* peca = jogo->getPeca(x, y);
+    if (peca == nullptr) {
+        return false;
+    }
+    JogadaLista* lista = jogo->getJogadasPossiveis();
+    lista->deletaTodasAsJogadas();
+
+    Peca* a[16];
+    Peca* b[16];
+    jogo->copia_pecas(a, b);
+    jogo->calculaJogadasPossiveis(lista, jogo, x, y, peca->getTipo(), isComp, false);
+    jogo->filtraJogadas(lista, a, b, x, y, isComp);
+    if (lista->getTam() == 0) {
+        const char* texto = jogo->isOutroReiEmXeque(a, b, !isComp) ? MSG_REI_EM_XEQUE : MSG_INVALIDO;
+        sistema->getJogoAudio()->setNumAudio(8);
+        setMensagem(texto, tempoCurto);
+    }
+    jogo->deleta_pecas(a);
+    jogo->deleta_pecas(b);
+    return true;
+}
+
+bool JogoGraficoControlador::verificaSeXeque() {
+    Jogo* jogo = sistema->getJogo();
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    bool xeque = jogo->isOutroReiEmXeque(!jogo->isVezComputador());
+    if (xeque) {
+        deseleciona();
+        sistema->getJogoAudio()->setNumAudio(4);
+        setMensagem(MSG_XEQUE, tempoCurto);
+    }
+    return xeque;
+}
+
+int JogoGraficoControlador::verificaEProcessaXequeMate() {
+    Jogo* jogo = sistema->getJogo();
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    int r = jogo->isEstaEmXequeMateOuEmpate(true);
+    if (r != 0) {
+        jogo->setStatus(r);
+    } else {
+        r = jogo->isEstaEmXequeMateOuEmpate(false);
+        jogo->setStatus(r);
+        if (r == 0) {
+            return 0;
+        }
+    }
+    const char* texto = MSG_BRANCAS;
+    int som = 6;
+    if (r == Jogo::PRETAS_VENCERAM) {
+        jogo->incVitoriasCont(true);
+        texto = MSG_PRETAS;
+        som = 5;
+    } else if (r == Jogo::EMPATE) {
+        jogo->incEmpatesCont();
+        texto = MSG_EMPATE;
+        som = 7;
+    } else {
+        jogo->incVitoriasCont(false);
+    }
+    sistema->getJogoAudio()->setNumAudio(som);
+    setMensagem(texto, tempoLongo);
+    return r;
+}
+
+void JogoGraficoControlador::teclaPressionada(int tecla) {
+    Jogo* jogo = sistema->getJogo();
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    if (jogo->getStatus() != Jogo::EM_JOGO) {
+        jogo->setFim(true);
+    } else if (tecla == GUI::TECLA_ESC) {
+        jogo->setStatus(Jogo::ABANDONADO);
+        jogo->setFim(true);
+    } else if (tecla == GUI::TECLA_ENTER) {
+        jogo->setPausa(!jogo->isPausa());
+        if (jogo->isPausa()) {
+            setMensagem(MSG_PAUSA, tempoIndefinido);
+        } else {
+            removeMensagem();
+        }
+    }
+    sistema->getGUI()->repinta();
+}
