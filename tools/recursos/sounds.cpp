@@ -117,8 +117,8 @@ std::vector<double> capture() {
 std::vector<double> check() {
   Synth s(0.37);
   const std::vector<double> bell = {1.0, 0.35, 0.12};
-  s.tone(0.0, 0.12, note(2), bell, 1.0, 0.25);   // B5
-  s.tone(0.15, 0.2, note(7), bell, 1.0, 0.25);   // E6
+  s.tone(0.0, 0.12, note(14), bell, 1.0, 0.25);  // B5
+  s.tone(0.15, 0.2, note(19), bell, 1.0, 0.25);  // E6
   return s.finish();
 }
 
