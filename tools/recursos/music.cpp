@@ -317,7 +317,7 @@ Tune composeOpeningTune() {
   std::vector<MidiTrack> tracks;
   tracks.push_back(conductor("Abertura", bpm, 2, false));
 
-  const Voice horn{0, 60, 100, 54, 70}, strings{1, 48, 88, 40, 80}, harp{2, 46, 84, 88, 70}, cello{3, 42, 100, 64, 60};
+  const Voice horn{0, 60, 80, 54, 70}, strings{1, 48, 70, 40, 80}, harp{2, 46, 66, 88, 70}, cello{3, 42, 80, 64, 60};
   MidiTrack lead("Trompa");
   setUp(lead, horn);
   addMelody(lead, horn.channel, melody, 76, 12, 0.93);
@@ -362,25 +362,25 @@ Tune composeGameTune() {
   std::vector<MidiTrack> tracks;
   tracks.push_back(conductor("Partida", bpm, 0, true));
 
-  const Voice piano{0, 0, 92, 58, 70}, broken{1, 0, 80, 72, 70}, strings{2, 49, 72, 44, 90}, bassV{3, 32, 88, 64, 50};
+  const Voice piano{0, 0, 110, 58, 70}, broken{1, 0, 100, 72, 70}, strings{2, 49, 96, 44, 90}, bassV{3, 32, 108, 64, 50};
   MidiTrack lead("Piano");
   setUp(lead, piano);
-  addMelody(lead, piano.channel, melody, 60, 10, 0.9);
+  addMelody(lead, piano.channel, melody, 70, 10, 0.9);
   tracks.push_back(lead);
 
   MidiTrack arp("Piano acordes");
   setUp(arp, broken);
-  addArpeggio(arp, broken.channel, chords, 45, 67, {0, 2, 1, 2, 3, 2, 1, 2}, 36, 6);
+  addArpeggio(arp, broken.channel, chords, 45, 67, {0, 2, 1, 2, 3, 2, 1, 2}, 44, 6);
   tracks.push_back(arp);
 
   MidiTrack pad("Cordas");
   setUp(pad, strings);
-  addPad(pad, strings.channel, chords, 57, 72, 34, 8);
+  addPad(pad, strings.channel, chords, 57, 72, 44, 8);
   tracks.push_back(pad);
 
   MidiTrack bass("Baixo");
   setUp(bass, bassV);
-  addBass(bass, bassV.channel, chords, 33, 48, {{0, 4}}, 56, 6);
+  addBass(bass, bassV.channel, chords, 33, 48, {{0, 4}}, 66, 6);
   tracks.push_back(bass);
 
   return finishTune("jogo-fundo", bpm, chords, melody, tracks);
