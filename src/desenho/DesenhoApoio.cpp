@@ -1,0 +1,63 @@
+#include "desenho/DesenhoApoio.h"
+
+#include <cstdio>
+
+#include <SDL_image.h>
+
+SDL_Surface* DesenhoApoio::carregaIMG(const char* arquivo) {
+    SDL_Surface* img = IMG_Load(arquivo);
+    if (img == nullptr) {
+        std::fprintf(stderr, "xadrez: cannot load %s: %s\n", arquivo, IMG_GetError());
+    }
+    return img;
+}
+
+void DesenhoApoio::copiaIMG(SDL_Renderer* renderer, SDL_Surface* img, const SDL_Rect* destino) {
+    if (renderer == nullptr || img == nullptr) {
+        return;
+    }
+    SDL_Texture* textura = SDL_CreateTextureFromSurface(renderer, img);
+    if (textura == nullptr) {
+        return;
+    }
+    SDL_RenderCopy(renderer, textura, nullptr, destino);
+    SDL_DestroyTexture(textura);
+}
+
+void DesenhoApoio::medeTexto(TTF_Font* fonte, const char* texto, int* largura, int* altura) {
+    *largura = 0;
+    *altura = 0;
+    if (fonte == nullptr || texto == nullptr) {
+        return;
+    }
+    if (TTF_SizeText(fonte, texto, largura, altura) != 0) {
+        *largura = 0;
+        *altura = 0;
+    }
+}
+
+void DesenhoApoio::desenhaTexto(SDL_Renderer* renderer, TTF_Font* fonte, const char* texto,
+                                SDL_Color cor, const SDL_Rect* destino) {
+    // An empty text renders to nothing (SDL_ttf refuses a zero-width surface).
+    if (renderer == nullptr || fonte == nullptr || texto == nullptr || texto[0] == '\0') {
+        return;
+    }
+    SDL_Surface* superficie = TTF_RenderText_Blended(fonte, texto, cor);
+    if (superficie == nullptr) {
+        return;
+    }
+    copiaIMG(renderer, superficie, destino);
+    SDL_FreeSurface(superficie);
+}
+
+void DesenhoApoio::preencheRect(SDL_Renderer* renderer, const SDL_Rect* rect, Uint8 r, Uint8 g,
+                                Uint8 b, Uint8 a) {
+    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    SDL_RenderFillRect(renderer, rect);
+}
+
+void DesenhoApoio::contornaRect(SDL_Renderer* renderer, const SDL_Rect* rect, Uint8 r, Uint8 g,
+                                Uint8 b, Uint8 a) {
+    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    SDL_RenderDrawRect(renderer, rect);
+}

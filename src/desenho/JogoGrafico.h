@@ -1,0 +1,45 @@
+#ifndef DESENHO_JOGOGRAFICO_H
+#define DESENHO_JOGOGRAFICO_H
+
+#include "gui/Grafico.h"
+
+class AudioLigadoDesenho;
+class GUI;
+class InfoDesenho;
+class Jogo;
+class MensagemDesenho;
+class PecaDesenho;
+class TabuleiroDesenho;
+
+// The game screen: panel, board, markers, pieces, capture highlights,
+// banner and sound button, one whole frame per call.
+class JogoGrafico : public Grafico {
+public:
+    JogoGrafico(Jogo* jogo, GUI* gui);
+    ~JogoGrafico() override;
+
+    JogoGrafico(const JogoGrafico&) = delete;
+    JogoGrafico& operator=(const JogoGrafico&) = delete;
+
+    void inicializa();
+    void finaliza();
+    void desenha(SDL_Renderer* renderer) override;
+    void desenhaMarc(Jogo* jogo, int x, int y, SDL_Renderer* renderer);
+
+    MensagemDesenho* getMensagemDesenho() { return mensagemDesenho; }
+    AudioLigadoDesenho* getAudioLigadoDesenho() { return audioLigadoDesenho; }
+    InfoDesenho* getInfoDesenho() { return infoDesenho; }
+    TabuleiroDesenho* getTabuleiroDesenho() { return tabuleiroDesenho; }
+    PecaDesenho* getPecaDesenho() { return pecaDesenho; }
+
+private:
+    Jogo* jogo;
+    GUI* gui;
+    InfoDesenho* infoDesenho;
+    TabuleiroDesenho* tabuleiroDesenho;
+    PecaDesenho* pecaDesenho;
+    MensagemDesenho* mensagemDesenho;
+    AudioLigadoDesenho* audioLigadoDesenho;
+};
+
+#endif

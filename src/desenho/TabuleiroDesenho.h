@@ -1,0 +1,20 @@
+#ifndef DESENHO_TABULEIRODESENHO_H
+#define DESENHO_TABULEIRODESENHO_H
+
+struct SDL_Renderer;
+class GUI;
+class Jogo;
+
+// The board's frame and its 64 squares.
+class TabuleiroDesenho {
+public:
+    explicit TabuleiroDesenho(int borda);
+
+    void desenha(Jogo* jogo, GUI* gui, SDL_Renderer* renderer);
+    int getBorda() const { return borda; }
+
+private:
+    int borda;
+};
+
+#endif
