@@ -211,7 +211,7 @@ Palette whitePalette() {
 }
 
 Palette blackPalette() {
-  return {rgb(105, 105, 112), rgb(16, 16, 20), rgb(218, 216, 204), rgb(190, 190, 200)};
+  return {rgb(66, 66, 74), rgb(8, 8, 11), rgb(218, 216, 204), rgb(170, 170, 184)};
 }
 
 Palette redPalette() {

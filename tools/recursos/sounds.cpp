@@ -25,7 +25,7 @@ class Synth {
     forEach(start, [&](double t) {
       double v = 0;
       for (const Mode& m : modes) v += m.amp * std::exp(-t / m.tau) * std::sin(2 * kPi * m.freq * t);
-      return gain * v * ramp(t, 0.0008);
+      return gain * v * ramp(t, 0.0015);
     });
   }
 
@@ -34,7 +34,7 @@ class Synth {
     double lp = 0;
     forEach(start, [&](double t) {
       lp += (nextNoise() - lp) * smoothing;
-      return gain * lp * std::exp(-t / tau) * ramp(t, 0.0005);
+      return gain * lp * std::exp(-t / tau) * ramp(t, 0.001);
     });
   }
 
