@@ -1,7 +1,8 @@
 #ifndef JOGO_JOGADALISTA_H
 #define JOGO_JOGADALISTA_H
 
-class Jogada;
+#include "jogo/Jogada.h"
+
 class Peca;
 
 // Fixed-capacity list of moves in the order they were appended; owns them.
@@ -18,6 +19,21 @@ public:
     Jogada* getJogada(int i) const { return jogadas[i]; }
     void deletaTodasAsJogadas();
     void copiaPara(JogadaLista* destino);
+
+    // Deletes the moves for which fica answers false; the rest keep their order.
+    template <class F>
+    void mantemSe(F fica) {
+        int n = 0;
+        for (int i = 0; i < tam; i++) {
+            if (fica(jogadas[i])) {
+                jogadas[n++] = jogadas[i];
+            } else {
+                delete jogadas[i];
+            }
+        }
+        for (int i = n; i < tam; i++) jogadas[i] = nullptr;
+        tam = n;
+    }
 
     JogadaLista(const JogadaLista&) = delete;
     JogadaLista& operator=(const JogadaLista&) = delete;

@@ -6,14 +6,16 @@
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
 #include "jogo/JogadaRoque.h"
-#include "jogo/JogoPecas.h"
 #include "jogo/PeaoPecaJogada.h"
 #include "jogo/Peca.h"
 #include "jogo/PecaJogadaParams.h"
 #include "jogo/PecaMov.h"
 #include "jogo/RainhaPecaJogada.h"
 #include "jogo/ReiPecaJogada.h"
+#include "jogo/Tabuleiro.h"
 #include "jogo/TorrePecaJogada.h"
+
+#include <new>
 
 Jogo::Jogo(JogoDriver* jogoDriver)
     : tela(nullptr),
@@ -213,14 +215,114 @@ void Jogo::calculaJogadasPossiveis(JogadaLista* lista, Pecas* pecas, int x, int 
     }
 }
 
+namespace {
+
+// A position copy that lives on the stack: the questions that only try a
+// move out need no heap copy of the 32 pieces.
+struct CopiaLocal {
+    alignas(Peca) unsigned char memoria[32 * sizeof(Peca)];
+    Peca* jogador[16];
+    Peca* computador[16];
+
+    CopiaLocal(Peca** deJogador, Peca** deComputador) {
+        Peca* base = reinterpret_cast<Peca*>(memoria);
+        for (int i = 0; i < 16; i++) {
+            jogador[i] = new (base + i) Peca(*deJogador[i]);
+            computador[i] = new (base + 16 + i) Peca(*deComputador[i]);
+        }
+    }
+};
+
+const int DIRECOES_TORRE[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+const int DIRECOES_BISPO[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+const int SALTOS_CAVALO[8][2] = {{-2, -1}, {-2, 1}, {2, -1}, {2, 1}, {-1, -2}, {1, -2}, {-1, 2}, {1, 2}};
+
+bool valida(int x, int y) { return x >= 0 && x <= 7 && y >= 0 && y <= 7; }
+
+// What the generators would capture or reach, answered without building
+// move lists. Each mirrors the generator of its piece with castling left out.
+
+// Does a sliding piece on (px, py) of side isComp list a capture of a king?
+bool deslizaAteRei(Tabuleiro& t, int px, int py, bool isComp, const int direcoes[4][2]) {
+    for (int d = 0; d < 4; d++) {
+        int x = px + direcoes[d][0];
+        int y = py + direcoes[d][1];
+        while (valida(x, y)) {
+            Peca* c = t.getPeca(x, y);
+            if (c != nullptr) {
+                if (c->isDeComp() != isComp && c->getTipo() == JogoConstantes::REI) return true;
+                break;
+            }
+            x += direcoes[d][0];
+            y += direcoes[d][1];
+        }
+    }
+    return false;
+}
+
+bool saltaAteRei(Tabuleiro& t, int px, int py, bool isComp, const int (*saltos)[2], int n) {
+    for (int i = 0; i < n; i++) {
+        int x = px + saltos[i][0];
+        int y = py + saltos[i][1];
+        if (!valida(x, y)) continue;
+        Peca* c = t.getPeca(x, y);
+        if (c != nullptr && c->isDeComp() != isComp && c->getTipo() == JogoConstantes::REI) return true;
+    }
+    return false;
+}
+
+const int PASSOS_REI[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
+
+// Does the piece list (x, y) among its targets? Targets are empty squares
+// or squares of the other side, as the square rule makes them.
+bool alvoLivre(Tabuleiro& t, int x, int y, bool isComp) {
+    Peca* c = t.getPeca(x, y);
+    return c == nullptr || c->isDeComp() != isComp;
+}
+
+bool deslizaAte(Tabuleiro& t, int px, int py, int x, int y, bool isComp, const int direcoes[4][2]) {
+    int dx = x - px;
+    int dy = y - py;
+    for (int d = 0; d < 4; d++) {
+        int sx = direcoes[d][0];
+        int sy = direcoes[d][1];
+        // (x, y) must lie on this ray.
+        int passos;
+        if (sx == 0) {
+            if (dx != 0 || dy == 0 || (dy > 0) != (sy > 0)) continue;
+            passos = dy * sy;
+        } else if (sy == 0) {
+            if (dy != 0 || dx == 0 || (dx > 0) != (sx > 0)) continue;
+            passos = dx * sx;
+        } else {
+            if (dx == 0 || dx * sx != dy * sy || dx * sx <= 0) continue;
+            passos = dx * sx;
+        }
+        for (int k = 1; k < passos; k++) {
+            if (t.getPeca(px + k * sx, py + k * sy) != nullptr) return false;
+        }
+        return alvoLivre(t, x, y, isComp);
+    }
+    return false;
+}
+
+bool saltaAte(Tabuleiro& t, int px, int py, int x, int y, bool isComp, const int (*saltos)[2], int n) {
+    for (int i = 0; i < n; i++) {
+        if (px + saltos[i][0] == x && py + saltos[i][1] == y) {
+            return valida(x, y) && alvoLivre(t, x, y, isComp);
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 void Jogo::filtraJogadas(JogadaLista* lista, Peca** jogador, Peca** computador, int x, int y,
                          bool isComp) {
-    JogadaLista resultado;
-    for (int i = 0; i < lista->getTam(); i++) {
-        Jogada* jogada = lista->getJogada(i);
-        Peca* a[16];
-        Peca* b[16];
-        copia_pecas(a, b, jogador, computador);
+    lista->mantemSe([&](Jogada* jogada) {
+        CopiaLocal copia(jogador, computador);
+        Peca** a = copia.jogador;
+        Peca** b = copia.computador;
         // An en passant capture takes a pawn off a square other than the target.
         if (jogada->getTipo() == JOGADA_EN_PASSANT && jogada->getCaptura() != nullptr) {
             Peca* capturada = getPeca(a, b, jogada->getCaptura()->getPosX(),
@@ -230,32 +332,55 @@ void Jogo::filtraJogadas(JogadaLista* lista, Peca** jogador, Peca** computador, 
             }
         }
         move(a, b, x, y, jogada->getPosX(), jogada->getPosY());
-        if (!isOutroReiEmXeque(a, b, !isComp)) {
-            resultado.addJogada(jogada->nova());
-        }
-        deleta_pecas(a);
-        deleta_pecas(b);
-    }
-    resultado.copiaPara(lista);
+        return !isOutroReiEmXeque(a, b, !isComp);
+    });
 }
 
 bool Jogo::isOutroReiEmXeque(Peca** jogador, Peca** computador, bool isComp) {
+    Tabuleiro t(jogador, computador);
     Peca** lado = isComp ? computador : jogador;
     for (int i = 0; i < 16; i++) {
         Peca* p = lado[i];
         if (p->isRemovida()) {
             continue;
         }
-        JogadaLista lista;
-        JogoPecas copia(this);
-        copia.setPecas(jogador, computador);
-        calculaJogadasPossiveis(&lista, &copia, p->getPosX(), p->getPosY(), p->getTipo(), isComp,
-                                true);
-        for (int j = 0; j < lista.getTam(); j++) {
-            Peca* c = lista.getJogada(j)->getCaptura();
-            if (c != nullptr && c->getTipo() == REI) {
-                return true;
+        int px = p->getPosX();
+        int py = p->getPosY();
+        switch (p->getTipo()) {
+            case TORRE:
+                if (deslizaAteRei(t, px, py, isComp, DIRECOES_TORRE)) return true;
+                break;
+            case BISPO:
+                if (deslizaAteRei(t, px, py, isComp, DIRECOES_BISPO)) return true;
+                break;
+            case RAINHA:
+                if (deslizaAteRei(t, px, py, isComp, DIRECOES_TORRE) ||
+                    deslizaAteRei(t, px, py, isComp, DIRECOES_BISPO)) {
+                    return true;
+                }
+                break;
+            case CAVALO:
+                if (saltaAteRei(t, px, py, isComp, SALTOS_CAVALO, 8)) return true;
+                break;
+            case REI:
+                if (t.getPeca(px, py) != nullptr && saltaAteRei(t, px, py, isComp, PASSOS_REI, 8)) {
+                    return true;
+                }
+                break;
+            case PEAO: {
+                // Only the diagonal captures can take a king.
+                Peca* peao = t.getPeca(px, py);
+                if (peao == nullptr || peao->isDeComp() != isComp) break;
+                int f = py + (isComp ? 1 : -1);
+                for (int dx = -1; dx <= 1; dx += 2) {
+                    if (!valida(px + dx, f)) continue;
+                    Peca* alvo = isComp ? t.getJogadorPeca(px + dx, f) : t.getComputadorPeca(px + dx, f);
+                    if (alvo != nullptr && alvo->getTipo() == REI) return true;
+                }
+                break;
             }
+            default:
+                break;
         }
     }
     return false;
@@ -274,9 +399,8 @@ int Jogo::isEstaEmXequeMateOuEmpate(Peca** jogador, Peca** computador, bool isCo
         }
         JogadaLista lista;
         {
-            JogoPecas copia(this);
-            copia.setPecas(jogador, computador);
-            calculaJogadasPossiveis(&lista, &copia, p->getPosX(), p->getPosY(), p->getTipo(),
+            Tabuleiro vista(jogador, computador);
+            calculaJogadasPossiveis(&lista, &vista, p->getPosX(), p->getPosY(), p->getTipo(),
                                     isComp, true);
         }
         filtraJogadas(&lista, jogador, computador, p->getPosX(), p->getPosY(), isComp);
@@ -307,9 +431,8 @@ bool Jogo::temRoqueLegal(Peca** jogador, Peca** computador, bool isComp) {
         }
         JogadaLista lista;
         {
-            JogoPecas copia(this);
-            copia.setPecas(jogador, computador);
-            calculaJogadasPossiveis(&lista, &copia, rei->getPosX(), rei->getPosY(), REI, isComp,
+            Tabuleiro vista(jogador, computador);
+            calculaJogadasPossiveis(&lista, &vista, rei->getPosX(), rei->getPosY(), REI, isComp,
                                     false);
         }
         filtraJogadas(&lista, jogador, computador, rei->getPosX(), rei->getPosY(), isComp);
@@ -324,33 +447,43 @@ bool Jogo::temRoqueLegal(Peca** jogador, Peca** computador, bool isComp) {
 
 Peca* Jogo::capturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computador, int x, int y,
                              bool isComp, bool isIncluirRei) {
+    Tabuleiro t(jogador, computador);
     for (int i = 0; i < 16; i++) {
         Peca* p = atacantes[i];
         if (p->isRemovida() || (!isIncluirRei && p->getTipo() == REI) ||
             (p->getPosX() == x && p->getPosY() == y)) {
             continue;
         }
-        if (p->getTipo() == PEAO) {
-            int d = isComp ? 1 : -1;
-            int ay = p->getPosY() + d;
-            for (int dx = -1; dx <= 1; dx += 2) {
-                int ax = p->getPosX() + dx;
-                if (isPosicaoValida(ax, ay) && ax == x && ay == y) {
-                    return p;
-                }
+        int px = p->getPosX();
+        int py = p->getPosY();
+        bool ataca = false;
+        switch (p->getTipo()) {
+            case PEAO: {
+                int ay = py + (isComp ? 1 : -1);
+                ataca = ay == y && (px - 1 == x || px + 1 == x) && valida(x, ay);
+                break;
             }
-            continue;
+            case TORRE:
+                ataca = deslizaAte(t, px, py, x, y, isComp, DIRECOES_TORRE);
+                break;
+            case BISPO:
+                ataca = deslizaAte(t, px, py, x, y, isComp, DIRECOES_BISPO);
+                break;
+            case RAINHA:
+                ataca = deslizaAte(t, px, py, x, y, isComp, DIRECOES_TORRE) ||
+                        deslizaAte(t, px, py, x, y, isComp, DIRECOES_BISPO);
+                break;
+            case CAVALO:
+                ataca = saltaAte(t, px, py, x, y, isComp, SALTOS_CAVALO, 8);
+                break;
+            case REI:
+                ataca = t.getPeca(px, py) != nullptr && saltaAte(t, px, py, x, y, isComp, PASSOS_REI, 8);
+                break;
+            default:
+                break;
         }
-        JogadaLista lista;
-        JogoPecas copia(this);
-        copia.setPecas(jogador, computador);
-        calculaJogadasPossiveis(&lista, &copia, p->getPosX(), p->getPosY(), p->getTipo(), isComp,
-                                true);
-        for (int j = 0; j < lista.getTam(); j++) {
-            Jogada* jogada = lista.getJogada(j);
-            if (jogada->getPosX() == x && jogada->getPosY() == y) {
-                return p;
-            }
+        if (ataca) {
+            return p;
         }
     }
     return nullptr;

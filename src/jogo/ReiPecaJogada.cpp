@@ -33,9 +33,9 @@ void ReiPecaJogada::calculaJogadasPossiveis(PecaJogadaParams* params) {
     }
 
     int r = isComp ? 0 : 7;
-    Peca* jogador[16];
-    Peca* computador[16];
-    jogo->copia_pecas(pecas, jogador, computador);
+    // The attack tests only read the position, so they look at it directly.
+    Peca** jogador = pecas->getJogadorPecas();
+    Peca** computador = pecas->getComputadorPecas();
     Peca** outros = isComp ? jogador : computador;
     auto atacada = [&](int cx, int cy) {
         return jogo->isCapturaOutraPeca(outros, jogador, computador, cx, cy, !isComp);
@@ -58,7 +58,4 @@ void ReiPecaJogada::calculaJogadasPossiveis(PecaJogadaParams* params) {
             lista->addJogada(new JogadaRoque(6, r, 5, r, nullptr, rei, torre));
         }
     }
-
-    jogo->deleta_pecas(jogador);
-    jogo->deleta_pecas(computador);
 }
