@@ -1,13 +1,22 @@
 #include "desenho/DesenhoApoio.h"
 
 #include <cstdio>
+#include <mutex>
+#include <set>
+#include <string>
 
 #include <SDL_image.h>
 
 SDL_Surface* DesenhoApoio::carregaIMG(const char* arquivo) {
     SDL_Surface* img = IMG_Load(arquivo);
     if (img == nullptr) {
-        std::fprintf(stderr, "xadrez: cannot load %s: %s\n", arquivo, IMG_GetError());
+        // The king pictures are loaded by two drawers; say it once per file.
+        static std::mutex trava;
+        static std::set<std::string> avisados;
+        std::lock_guard<std::mutex> guarda(trava);
+        if (avisados.insert(arquivo).second) {
+            std::fprintf(stderr, "xadrez: cannot load %s: %s\n", arquivo, IMG_GetError());
+        }
     }
     return img;
 }

@@ -8,7 +8,8 @@
 // copes with a missing image or font by drawing nothing.
 class DesenhoApoio {
 public:
-    // IMG_Load that names the file on standard error when it cannot be read.
+    // IMG_Load that names the file on standard error the first time it
+    // cannot be read.
     static SDL_Surface* carregaIMG(const char* arquivo);
 
     // Copies the surface into destino (scaled to it) through a texture made
