@@ -2,6 +2,7 @@
 #define CONTROLE_JOGOGRAFICOCONTROLADOR_H
 
 #include <atomic>
+#include <mutex>
 #include <string>
 
 #include "gui/JogoGraficoListener.h"
