@@ -66,6 +66,9 @@ void AberturaGrafico::finaliza() {
 }
 
 void AberturaGrafico::desenha(SDL_Renderer* renderer) {
+    // Held for the whole frame, as the game screen does, so that whoever
+    // looks at the layout or the frame under the lock sees a finished one.
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
 

@@ -37,6 +37,7 @@ GUI::GUI(GUI_Driver* driver)
       larguraJanela(0),
       alturaJanela(0),
       falhou(false),
+      cursorTipo(CURSOR_SETA),
       sdlIniciado(false),
       audioAberto(false),
       jogoAtivo(false) {}
@@ -282,10 +283,12 @@ void GUI::setGraficoTipo(int tipo) { graficoTipo = tipo; }
 int GUI::getGraficoTipo() const { return graficoTipo; }
 
 void GUI::setCursorTipo(int tipo) {
-    if (tipo == CURSOR_SETA && cursorSeta != nullptr) {
-        SDL_SetCursor(cursorSeta);
-    } else if (tipo == CURSOR_MAO && cursorMao != nullptr) {
-        SDL_SetCursor(cursorMao);
+    if (tipo == CURSOR_SETA) {
+        cursorTipo = tipo;
+        if (cursorSeta != nullptr) SDL_SetCursor(cursorSeta);
+    } else if (tipo == CURSOR_MAO) {
+        cursorTipo = tipo;
+        if (cursorMao != nullptr) SDL_SetCursor(cursorMao);
     }
 }
 

@@ -36,6 +36,8 @@ public:
     void setGraficoTipo(int tipo);
     int getGraficoTipo() const;
     void setCursorTipo(int tipo);
+    // The last cursor type set (1 arrow, 2 hand).
+    int getCursorTipo() const { return cursorTipo; }
     void carregaTelaDIM(int* largura, int* altura);
 
     void setAberturaGrafico(Grafico* grafico);
@@ -89,6 +91,7 @@ private:
     std::atomic<int> larguraJanela;
     std::atomic<int> alturaJanela;
     std::atomic<bool> falhou;
+    std::atomic<int> cursorTipo;
     bool sdlIniciado;
     bool audioAberto;
 
