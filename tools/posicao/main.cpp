@@ -1,6 +1,8 @@
 // xadrez-posicao: answers questions about a FEN position with the game's own rules.
 //   xadrez-posicao jogadas "FEN"
 //   xadrez-posicao perft N "FEN"
+//   xadrez-posicao melhor NIVEL SEMENTE "FEN"
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -8,6 +10,10 @@
 
 #include "Perft.h"
 #include "PosicaoFEN.h"
+#include "algoritmo/Algoritmo.h"
+#include "algoritmo/AlgoritmoGerenciador.h"
+#include "algoritmo/Relogio.h"
+#include "jogo/Jogada.h"
 #include "jogo/Jogo.h"
 
 namespace {
@@ -49,10 +55,41 @@ int perft(Jogo& jogo, int profundidade) {
     return 0;
 }
 
+bool leSemente(const std::string& s, long long* valor) {
+    if (s.empty() || s.size() > 12) return false;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    *valor = std::atoll(s.c_str());
+    return true;
+}
+
+// The computer player's choice for the side to move, with the seed in place
+// of the clock so that the answer can be reproduced.
+int melhor(Jogo& jogo, int nivel, long long semente) {
+    bool isComp = jogo.isVezComputador();
+    jogo.setNivel(isComp, nivel);
+    Relogio::fixa(static_cast<std::time_t>(semente));
+    AlgoritmoGerenciador gerenciador(&jogo);
+    int x = 0, y = 0;
+    Jogada* jogada = nullptr;
+    auto inicio = std::chrono::steady_clock::now();
+    bool achou = gerenciador.calculaMelhorJogada(&x, &y, &jogada, isComp);
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio);
+    std::cerr << "nodes: " << gerenciador.getAlgoritmo()->getNosCriados() << ", ms: " << ms.count() << "\n";
+    if (!achou) {
+        std::cout << "nenhuma\n";
+        return 1;
+    }
+    std::cout << PosicaoFEN::notacao(jogo.getPeca(x, y), jogada) << "\n";
+    delete jogada;
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* uso = "usage: xadrez-posicao jogadas FEN | perft N FEN";
+    const char* uso = "usage: xadrez-posicao jogadas FEN | perft N FEN | melhor NIVEL SEMENTE FEN";
     if (argc < 2) return erro(uso);
     std::string comando = argv[1];
 
@@ -67,6 +104,14 @@ int main(int argc, char** argv) {
         if (!leInteiroPositivo(argv[2], &n)) return erro("the depth must be a positive number");
         if (!PosicaoFEN::carrega(&jogo, argv[3], &msg)) return erro(msg);
         return perft(jogo, n);
+    }
+    if (comando == "melhor" && argc == 5) {
+        std::string n = argv[2];
+        if (n != "2" && n != "3" && n != "4") return erro("the level must be 2, 3 or 4");
+        long long semente = 0;
+        if (!leSemente(argv[3], &semente)) return erro("the seed must be a number of at most 12 digits");
+        if (!PosicaoFEN::carrega(&jogo, argv[4], &msg)) return erro(msg);
+        return melhor(jogo, n[0] - '0', semente);
     }
     return erro(uso);
 }

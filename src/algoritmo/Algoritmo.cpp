@@ -1,0 +1,389 @@
+#include "algoritmo/Algoritmo.h"
+
+#include <cstdlib>
+#include <mutex>
+
+#include "algoritmo/MiniMaxNo.h"
+#include "algoritmo/Relogio.h"
+#include "jogo/Jogada.h"
+#include "jogo/JogadaLista.h"
+#include "jogo/Jogo.h"
+#include "jogo/JogoPecas.h"
+#include "jogo/Peca.h"
+#include "jogo/PecaMov.h"
+
+namespace {
+
+const float MENOS_INFINITO = -2147483648.0f;
+const float MAIS_INFINITO = 2147483648.0f;
+// The same piece is not chosen a sixth time in a row.
+const int LIMITE_REPETICAO = 5;
+
+}  // namespace
+
+Algoritmo::Algoritmo(Jogo* jogo)
+    : jogadorPecas(),
+      computadorPecas(),
+      jogo(jogo),
+      fotoJogador(),
+      fotoComputador(),
+      temFoto(false),
+      nosCriados(0) {}
+
+Algoritmo::~Algoritmo() {}
+
+// --- weights ---------------------------------------------------------------
+
+float Algoritmo::calculaPeso(int tipo) {
+    switch (tipo) {
+        case Jogo::TORRE: return 6.0f;
+        case Jogo::CAVALO: return 3.0f;
+        case Jogo::BISPO: return 4.0f;
+        case Jogo::RAINHA: return 10.0f;
+        case Jogo::REI: return 20.0f;
+        case Jogo::PEAO: return 2.0f;
+        default: return 0.0f;
+    }
+}
+
+float Algoritmo::calculaPeso(Peca* peca) { return calculaPeso(peca->getTipo()); }
+
+// --- position copies -------------------------------------------------------
+
+void Algoritmo::fotografa() {
+    descartaFoto();
+    jogo->copia_pecas(fotoJogador, fotoComputador);
+    temFoto = true;
+    nosCriados = 0;
+}
+
+void Algoritmo::descartaFoto() {
+    for (MiniMaxNo* vazio : resultadosVazios) {
+        delete vazio;
+    }
+    resultadosVazios.clear();
+    if (temFoto) {
+        jogo->deleta_pecas(fotoJogador);
+        jogo->deleta_pecas(fotoComputador);
+        for (int i = 0; i < 16; i++) {
+            fotoJogador[i] = nullptr;
+            fotoComputador[i] = nullptr;
+        }
+        temFoto = false;
+    }
+}
+
+void Algoritmo::liberaCopia() {
+    jogo->deleta_pecas(jogadorPecas);
+    jogo->deleta_pecas(computadorPecas);
+    for (int i = 0; i < 16; i++) {
+        jogadorPecas[i] = nullptr;
+        computadorPecas[i] = nullptr;
+    }
+}
+
+// The snapshot, with the moves from the root down to no replayed on it.
+void Algoritmo::reconstroi(MiniMaxNo* no) {
+    jogo->copia_pecas(jogadorPecas, computadorPecas, fotoJogador, fotoComputador);
+    caminho.clear();
+    for (MiniMaxNo* n = no; n != nullptr && n->pai != nullptr; n = n->pai) {
+        caminho.push_back(n);
+    }
+    for (auto it = caminho.rbegin(); it != caminho.rend(); ++it) {
+        MiniMaxNo* n = *it;
+        Peca* peca = jogo->getPeca(jogadorPecas, computadorPecas, n->posX, n->posY);
+        if (peca != nullptr) {
+            jogo->move2(jogadorPecas, computadorPecas, peca, n->jogada);
+        }
+    }
+}
+
+// --- search ----------------------------------------------------------------
+
+// Scores jogada of peca (a detached copy) on the rebuilt position, which it
+// plays the move on.
+float Algoritmo::pontuaJogada(Peca* peca, Jogada* jogada, int nivelProfundidade, int profundidade,
+                              bool isComp, bool* xequeMate) {
+    Peca** outras = isComp ? jogadorPecas : computadorPecas;
+    bool primeiraJogada = profundidade == nivelProfundidade;
+
+    float ameaca = 0.0f;
+    if (primeiraJogada && jogo->isCapturaOutraPeca(outras, jogadorPecas, computadorPecas,
+                                                   peca->getPosX(), peca->getPosY(), !isComp)) {
+        ameaca = calculaPeso(peca);
+    }
+
+    // The piece of the copy moves, so a promoted pawn already stands there
+    // as a queen when check and mate are tested.
+    Peca* movida = jogo->getPeca(jogadorPecas, computadorPecas, peca->getPosX(), peca->getPosY());
+    jogo->move2(jogadorPecas, computadorPecas, movida, jogada);
+
+    bool xeque = jogo->isOutroReiEmXeque(jogadorPecas, computadorPecas, isComp);
+    int mate = isComp ? Jogo::PRETAS_VENCERAM : Jogo::BRANCAS_VENCERAM;
+    float pontos = 0.0f;
+    *xequeMate = false;
+    if (xeque && jogo->isEstaEmXequeMateOuEmpate(jogadorPecas, computadorPecas, !isComp) == mate) {
+        pontos = static_cast<float>((4 - profundidade) * 1000);
+        *xequeMate = true;
+    }
+
+    Peca* captura = jogada->getCaptura();
+    if (captura != nullptr && captura->getTipo() != Jogo::REI) {
+        pontos += calculaPeso(captura);
+    }
+
+    if (primeiraJogada) {
+        if (ameaca > 0.0f && !jogo->isCapturaOutraPeca(outras, jogadorPecas, computadorPecas,
+                                                       jogada->getPosX(), jogada->getPosY(),
+                                                       !isComp)) {
+            pontos += ameaca;
+        } else if (xeque) {
+            pontos += peca->getJogadaCont() * 0.0001f + 0.002f;
+        } else if (peca->getTipo() == Jogo::PEAO) {
+            pontos += (std::rand() % 100) / 1000.0f;
+        }
+    }
+    return pontos;
+}
+
+MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, int profundidade,
+                              float alfa, float beta, bool isComp) {
+    if (profundidade <= 0 || no->terminal) {
+        return no;
+    }
+
+    MiniMaxNo* vazio = new MiniMaxNo();
+    vazio->valor = isMax ? MENOS_INFINITO : MAIS_INFINITO;
+    vazio->pai = no;
+    MiniMaxNo* melhor = vazio;
+    bool fim = false;
+
+    for (int i = 0; i < 16 && !fim && !jogo->isFim(); i++) {
+        reconstroi(no);
+        Peca** proprias = isComp ? computadorPecas : jogadorPecas;
+        Peca* original = jogo->getPeca(proprias, i);
+        if (original == nullptr) {
+            liberaCopia();
+            continue;
+        }
+        Peca* peca = original->nova();
+        JogadaLista* lista = new JogadaLista();
+        JogoPecas* vista = new JogoPecas(jogo);
+        vista->setPecas(jogadorPecas, computadorPecas);
+        // Castling is never searched.
+        jogo->calculaJogadasPossiveis(lista, vista, peca->getPosX(), peca->getPosY(),
+                                      peca->getTipo(), isComp, true);
+        delete vista;
+        jogo->filtraJogadas(lista, jogadorPecas, computadorPecas, peca->getPosX(), peca->getPosY(),
+                            isComp);
+        liberaCopia();
+
+        for (int j = 0; j < lista->getTam() && !jogo->isFim(); j++) {
+            Jogada* jogada = lista->getJogada(j)->nova();
+            reconstroi(no);
+            bool xequeMate = false;
+            float pontos = pontuaJogada(peca, jogada, nivelProfundidade, profundidade, isComp,
+                                        &xequeMate);
+            liberaCopia();
+
+            MiniMaxNo* filho = new MiniMaxNo();
+            filho->jogada = jogada;
+            filho->posX = peca->getPosX();
+            filho->posY = peca->getPosY();
+            filho->valor = isMax ? no->valor + pontos : no->valor - pontos;
+            filho->profundidade = profundidade;
+            filho->terminal = xequeMate;
+            filho->xequeMate = xequeMate;
+            filho->pai = no;
+            no->addFilho(filho);
+            long criados = ++nosCriados;
+            if (aoCriarNo) {
+                aoCriarNo(criados);
+            }
+
+            if (filho->xequeMate) {
+                melhor = filho;
+                fim = true;
+                break;
+            }
+
+            MiniMaxNo* r = minimax(filho, !isMax, nivelProfundidade, profundidade - 1, alfa, beta,
+                                   !isComp);
+            if (isMax) {
+                if (r->valor > melhor->valor) {
+                    melhor = r;
+                }
+                if (melhor->valor > alfa) {
+                    alfa = melhor->valor;
+                }
+            } else {
+                if (r->valor < melhor->valor) {
+                    melhor = r;
+                }
+                if (melhor->valor < beta) {
+                    beta = melhor->valor;
+                }
+            }
+            if (alfa >= beta) {
+                fim = true;
+                break;
+            }
+        }
+        delete lista;
+        delete peca;
+    }
+
+    if (melhor == vazio) {
+        // No move here, or the end flag stopped the search first.
+        vazio->valor = 0.0f;
+        resultadosVazios.push_back(vazio);
+        return vazio;
+    }
+    delete vazio;
+    return melhor;
+}
+
+void Algoritmo::limpaMiniMaxArvore(MiniMaxNo** no) {
+    if (no == nullptr || *no == nullptr) {
+        return;
+    }
+    MiniMaxNo* n = *no;
+    MiniMaxNo::Celula* celula = n->filhos;
+    while (celula != nullptr) {
+        MiniMaxNo::Celula* proxima = celula->proximo;
+        limpaMiniMaxArvore(&celula->no);
+        delete celula;
+        celula = proxima;
+    }
+    delete n->jogada;
+    delete n;
+}
+
+// --- move choice -----------------------------------------------------------
+
+bool Algoritmo::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp) {
+    int nivel;
+    {
+        // The live pieces do not change during this side's turn; one
+        // snapshot serves the whole search, which then runs unlocked.
+        std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        fotografa();
+        nivel = jogo->getNivel(isComp);
+    }
+
+    MiniMaxNo* raiz = new MiniMaxNo();
+    nosCriados = 1;
+    Relogio::semeia();
+    MiniMaxNo* resposta = minimax(raiz, true, nivel, nivel, MENOS_INFINITO, MAIS_INFINITO, isComp);
+
+    // Only the root's own empty result means that there is no move; an
+    // empty result further down is a line that leaves the opponent without
+    // a move, read out like any other.
+    bool achou = resposta != raiz && !(resposta->jogada == nullptr && resposta->pai == raiz);
+    if (achou) {
+        MiniMaxNo* filho = resposta;
+        while (filho->pai != raiz) {
+            filho = filho->pai;
+        }
+        *x = filho->posX;
+        *y = filho->posY;
+        *jogada = filho->jogada->nova();
+    }
+    limpaMiniMaxArvore(&raiz);
+    descartaFoto();
+    if (!achou) {
+        return false;
+    }
+
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    Peca* escolhida = jogo->getPeca(*x, *y);
+    PecaMov* ultimo = jogo->getUltimoMov(isComp);
+    if (ultimo != nullptr) {
+        if (*x == ultimo->getX2() && *y == ultimo->getY2()) {
+            if ((jogo->getJogadaRepetidaCont(isComp) + 1) % LIMITE_REPETICAO != 0) {
+                jogo->incJogadaRepetidaCont(isComp);
+            } else {
+                jogo->copia_pecas(jogadorPecas, computadorPecas);
+                Jogada* daBusca = *jogada;
+                if (sorteiaJogada(x, y, jogada, jogadorPecas, computadorPecas, isComp, ultimo)) {
+                    delete daBusca;
+                }
+                jogo->zeraJogadaRepetidaCont(isComp);
+                liberaCopia();
+            }
+        } else {
+            jogo->zeraJogadaRepetidaCont(isComp);
+        }
+    }
+    if (escolhida != nullptr) {
+        escolhida->incJogadaCont();
+    }
+    return true;
+}
+
+bool Algoritmo::sorteiaJogada(int* x, int* y, Jogada** jogada, Peca** jogador, Peca** computador,
+                              bool isComp, PecaMov* ultimo) {
+    Peca** proprias = isComp ? computador : jogador;
+    Peca** outras = isComp ? jogador : computador;
+    Peca* candidatas[16];
+    int n = 0;
+    for (int i = 0; i < 16; i++) {
+        Peca* p = proprias[i];
+        if (p->isRemovida()) {
+            continue;
+        }
+        if (ultimo != nullptr && p->getPosX() == ultimo->getX2() && p->getPosY() == ultimo->getY2()) {
+            continue;
+        }
+        if (jogo->isCapturaOutraPeca(outras, jogador, computador, p->getPosX(), p->getPosY(),
+                                     !isComp)) {
+            continue;
+        }
+        Jogada* teste = sorteiaPecaJogada(p, jogador, computador, isComp);
+        if (teste == nullptr) {
+            continue;
+        }
+        delete teste;
+        candidatas[n++] = p;
+    }
+    if (n == 0) {
+        return false;
+    }
+    Relogio::semeia();
+    Peca* p = candidatas[std::rand() % n];
+    *jogada = sorteiaPecaJogada(p, jogador, computador, isComp);
+    *x = p->getPosX();
+    *y = p->getPosY();
+    return true;
+}
+
+Jogada* Algoritmo::sorteiaPecaJogada(Peca* peca, Peca** jogador, Peca** computador, bool isComp) {
+    Peca** outras = isComp ? jogador : computador;
+    JogadaLista lista;
+    {
+        JogoPecas vista(jogo);
+        vista.setPecas(jogador, computador);
+        jogo->calculaJogadasPossiveis(&lista, &vista, peca->getPosX(), peca->getPosY(),
+                                      peca->getTipo(), isComp, false);
+    }
+    jogo->filtraJogadas(&lista, jogador, computador, peca->getPosX(), peca->getPosY(), isComp);
+
+    Jogada* seguras[JogadaLista::CAPACIDADE];
+    int n = 0;
+    for (int i = 0; i < lista.getTam(); i++) {
+        Jogada* j = lista.getJogada(i);
+        if (!jogo->isCapturaOutraPeca(outras, jogador, computador, j->getPosX(), j->getPosY(),
+                                      !isComp)) {
+            seguras[n++] = j;
+        }
+    }
+
+    Relogio::semeia();
+    Jogada* sorteada = nullptr;
+    if (n > 0) {
+        sorteada = seguras[std::rand() % n];
+    } else if (lista.getTam() > 0) {
+        sorteada = lista.getJogada(std::rand() % lista.getTam());
+    }
+    return sorteada != nullptr ? sorteada->nova() : nullptr;
+}

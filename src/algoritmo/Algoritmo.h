@@ -1,0 +1,80 @@
+#ifndef ALGORITMO_ALGORITMO_H
+#define ALGORITMO_ALGORITMO_H
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+class Jogada;
+class Jogo;
+class MiniMaxNo;
+class Peca;
+class PecaMov;
+
+// The computer player: a minimax search with alpha-beta pruning to the
+// depth of the side's level, and the choice of the move to play.
+class Algoritmo {
+public:
+    explicit Algoritmo(Jogo* jogo);
+    virtual ~Algoritmo();
+
+    // Piece and move for side isComp. On true *x, *y is the square of the
+    // live piece to move and *jogada a new move owned by the caller.
+    bool calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp);
+
+    // Expands no to the remaining depth and answers the best node found.
+    // The position comes from the snapshot taken by fotografa().
+    MiniMaxNo* minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, int profundidade,
+                       float alfa, float beta, bool isComp);
+    // Frees the node and everything below it; the pointer is not cleared.
+    void limpaMiniMaxArvore(MiniMaxNo** no);
+
+    float calculaPeso(int tipo);
+    float calculaPeso(Peca* peca);
+
+    // A random move of another piece than the one that ended ultimo.
+    bool sorteiaJogada(int* x, int* y, Jogada** jogada, Peca** jogador, Peca** computador,
+                       bool isComp, PecaMov* ultimo);
+    // A random legal move of peca, preferring squares the opponent does not
+    // attack; none when it has no legal move. The caller owns the answer.
+    Jogada* sorteiaPecaJogada(Peca* peca, Peca** jogador, Peca** computador, bool isComp);
+
+    // For callers of minimax: copy the live position that every node is
+    // rebuilt from (under the game's lock when another thread runs), and
+    // free it, with the empty results that minimax answered, afterwards.
+    // fotografa() also starts the count of nodes anew.
+    void fotografa();
+    void descartaFoto();
+
+    // Tree nodes created since the last fotografa(): the root of
+    // calculaMelhorJogada and every child, not the empty results.
+    long getNosCriados() const { return nosCriados; }
+    // Called after each child node is created, with the count so far.
+    void setAoCriarNo(std::function<void(long)> observador) { aoCriarNo = observador; }
+
+    Algoritmo(const Algoritmo&) = delete;
+    Algoritmo& operator=(const Algoritmo&) = delete;
+
+private:
+    void reconstroi(MiniMaxNo* no);
+    void liberaCopia();
+    float pontuaJogada(Peca* peca, Jogada* jogada, int nivelProfundidade, int profundidade,
+                       bool isComp, bool* xequeMate);
+
+    Peca* jogadorPecas[16];
+    Peca* computadorPecas[16];
+    Jogo* jogo;
+
+    // The live position as it stood when the search began.
+    Peca* fotoJogador[16];
+    Peca* fotoComputador[16];
+    bool temFoto;
+    // Empty result nodes that a call answered: they are in no children
+    // list, so the tree release does not reach them.
+    std::vector<MiniMaxNo*> resultadosVazios;
+    std::vector<MiniMaxNo*> caminho;
+    std::atomic<long> nosCriados;
+    std::function<void(long)> aoCriarNo;
+};
+
+#endif

@@ -1,0 +1,14 @@
+#include "algoritmo/MiniMaxNo.h"
+
+MiniMaxNo::MiniMaxNo()
+    : jogada(nullptr),
+      posX(0),
+      posY(0),
+      valor(0.0f),
+      profundidade(0),
+      terminal(false),
+      xequeMate(false),
+      pai(nullptr),
+      filhos(nullptr) {}
+
+void MiniMaxNo::addFilho(MiniMaxNo* filho) { filhos = new Celula{filho, filhos}; }
