@@ -1,0 +1,192 @@
+#include "SistemaTeste.h"
+
+#include <SDL_mixer.h>
+
+#include "desenho/AudioLigadoDesenho.h"
+
+namespace {
+
+using Controles = SistemaTeste;
+
+TEST_F(Controles, EnterPausaEDespausa) {
+    comecaJogo();
+    tecla(SDL_SCANCODE_RETURN);
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_TRUE(jogo->isPausa());
+        EXPECT_EQ("Pausa!", mensagem());
+    }
+    // Clicks on the board do nothing while paused.
+    clicaCasa("e2");
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_EQ(nullptr, jogo->getJogadorJogadaPeca());
+        EXPECT_EQ(0, jogo->getJogadasPossiveis()->getTam());
+    }
+    // The message stays: it has no time limit.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(espera([&] { return mensagem() == "Pausa!"; }, 100));
+    tecla(SDL_SCANCODE_RETURN);
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_FALSE(jogo->isPausa());
+        EXPECT_EQ("", mensagem());
+    }
+    clicaCasa("e2");
+    std::lock_guard<std::recursive_mutex> t(trava());
+    EXPECT_EQ(2, jogo->getJogadasPossiveis()->getTam());
+}
+
+TEST_F(Controles, PausaParaOComputador) {
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        jogo->incNivel(false);  // white at "Fácil": the computer plays both sides
+        jogo->setNivel(true, Jogo::FACIL);
+    }
+    comecaJogo();
+    ASSERT_TRUE(espera([&] { return jogo->getUltimoMov(false) != nullptr; }));
+    tecla(SDL_SCANCODE_RETURN);
+    // A move created by a search that was already running may still appear,
+    // but nothing is carried out during the pause.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    int x[32], y[32];
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        for (int i = 0; i < 16; i++) {
+            x[i] = jogo->getJogadorPeca(i)->getPosX();
+            y[i] = jogo->getJogadorPeca(i)->getPosY();
+            x[16 + i] = jogo->getComputadorPeca(i)->getPosX();
+            y[16 + i] = jogo->getComputadorPeca(i)->getPosY();
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        for (int i = 0; i < 16; i++) {
+            EXPECT_EQ(x[i], jogo->getJogadorPeca(i)->getPosX());
+            EXPECT_EQ(y[i], jogo->getJogadorPeca(i)->getPosY());
+            EXPECT_EQ(x[16 + i], jogo->getComputadorPeca(i)->getPosX());
+            EXPECT_EQ(y[16 + i], jogo->getComputadorPeca(i)->getPosY());
+        }
+    }
+    tecla(SDL_SCANCODE_RETURN);
+    // Play resumes: some piece moves again.
+    EXPECT_TRUE(espera([&] {
+        for (int i = 0; i < 16; i++) {
+            if (x[i] != jogo->getJogadorPeca(i)->getPosX() || y[i] != jogo->getJogadorPeca(i)->getPosY() ||
+                x[16 + i] != jogo->getComputadorPeca(i)->getPosX() ||
+                y[16 + i] != jogo->getComputadorPeca(i)->getPosY()) {
+                return true;
+            }
+        }
+        return false;
+    }));
+}
+
+TEST_F(Controles, BotaoDeSomLigaEDesligaAMusica) {
+    comecaJogo();
+    SDL_Rect bt;
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        bt = s->getJogoGrafico()->getAudioLigadoDesenho()->getAudioBT();
+    }
+    ASSERT_GT(bt.w, 0);
+    // The right edge itself still counts.
+    clica(bt.x + bt.w, bt.y + bt.h / 2);
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_FALSE(jogo->isAudioLigado());
+        EXPECT_EQ(1, Mix_PausedMusic());
+        EXPECT_EQ(Jogo::EM_JOGO, jogo->getStatus());
+    }
+    clica(bt.x + 1, bt.y + 1);
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_TRUE(jogo->isAudioLigado());
+        EXPECT_EQ(0, Mix_PausedMusic());
+    }
+
+    // On a finished game the same click also dismisses it.
+    montaPosicao("6k1/5ppp/8/8/8/8/8/R5K1 w - -");
+    clicaCasa("a1");
+    clicaCasa("a8");
+    ASSERT_TRUE(espera([&] { return jogo->getStatus() == Jogo::BRANCAS_VENCERAM; }));
+    clica(bt.x + 1, bt.y + 1);
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_TRUE(jogo->isFim());
+        EXPECT_FALSE(jogo->isAudioLigado());
+    }
+    ASSERT_TRUE(espera([&] { return gui->getGraficoTipo() == GUI::TELA_ABERTURA; }, 10000));
+    std::lock_guard<std::recursive_mutex> t(trava());
+    EXPECT_TRUE(jogo->isAudioLigado());  // a new game has the sound on
+}
+
+TEST_F(Controles, PecaSemLanceEReiEmXeque) {
+    comecaJogo();
+    clicaCasa("a1");
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_EQ("Movimento inv\xe1lido!", mensagem());
+        EXPECT_EQ(pecaEm("a1"), jogo->getJogadorJogadaPeca());
+        EXPECT_EQ(0, jogo->getJogadasPossiveis()->getTam());
+    }
+    EXPECT_TRUE(espera([&] { return s->getJogoAudio()->getUltimoEfeito() == 8; }));
+    // The next click clears the selection.
+    ASSERT_TRUE(espera([&] { return mensagem() == ""; }, 5000));
+    clicaCasa("e4");
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_EQ(nullptr, jogo->getJogadorJogadaPeca());
+    }
+
+    // White in check by the rook on e8: the rook on a1 cannot help.
+    montaPosicao("k3r3/8/8/8/8/8/8/R3K3 w - -");
+    clicaCasa("a1");
+    std::lock_guard<std::recursive_mutex> t(trava());
+    EXPECT_EQ("Seu rei est\xe1 em xeque!", mensagem());
+}
+
+TEST_F(Controles, XequeAvisaELimpaASelecao) {
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        jogo->setNivel(true, Jogo::FACIL);
+    }
+    comecaJogo();
+    montaPosicao("k7/8/8/8/8/8/8/1R2K3 w - -");
+    clicaCasa("b1");
+    clicaCasa("b8");
+    ASSERT_TRUE(espera([&] { return mensagem() == "Xeque!"; }));
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_EQ(nullptr, jogo->getJogadorJogadaPeca());
+        EXPECT_EQ(0, jogo->getJogadasPossiveis()->getTam());
+        EXPECT_TRUE(jogo->isVezComputador());
+    }
+    EXPECT_TRUE(espera([&] { return s->getJogoAudio()->getUltimoEfeito() == 4; }));
+    // Black's king must take the rook or step aside; the message goes after 1.5 s.
+    ASSERT_TRUE(espera([&] { return jogo->getUltimoMov(true) != nullptr; }));
+}
+
+TEST_F(Controles, CliquesNaVezDoComputadorENoDeslizeNaoFazemNada) {
+    comecaJogo();
+    clicaCasa("e2");
+    clicaCasa("e4");
+    // A two-square slide takes a dozen ticks; this click lands during it.
+    clicaCasa("d2");
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        ASSERT_NE(nullptr, jogo->getMovimento());
+        EXPECT_EQ(pecaEm("e2"), jogo->getJogadorJogadaPeca());
+        EXPECT_EQ(2, jogo->getJogadasPossiveis()->getTam());
+    }
+    ASSERT_TRUE(espera([&] { return jogo->isVezComputador(); }));
+    // The computer needs at least a slide before it is white's turn again.
+    clicaCasa("d2");
+    ASSERT_TRUE(espera([&] { return !jogo->isVezComputador(); }, 60000));
+    std::lock_guard<std::recursive_mutex> t(trava());
+    EXPECT_EQ(nullptr, jogo->getJogadorJogadaPeca());
+    EXPECT_EQ(0, jogo->getJogadasPossiveis()->getTam());
+}
+
+}  // namespace
