@@ -158,6 +158,10 @@ TEST(Busca, LancesDeValorIgualFicaOPrimeiro) {
     for (int nivel = 2; nivel <= 4; nivel++) {
         EXPECT_EQ("a1a2", escolhe("7k/8/8/8/8/8/8/K7 w - -", nivel).lance);
     }
+    // At Facil: the root, White's three moves, Black's three replies to a2;
+    // after that alpha is 0 and each other reply list is cut after its
+    // first reply, since equal values cut off too.
+    EXPECT_EQ(9, escolhe("7k/8/8/8/8/8/8/K7 w - -", 2).nos);
 }
 
 TEST(Busca, MateEmUmAntesDeCapturaMaior) {
