@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -207,20 +208,29 @@ TEST(GUI, TickSoNaTelaDeJogoEParaAntesDeFinalizar) {
 
 TEST(GUI, EsperaAcordaQuandoAJanelaFecha) {
     Montagem m;
-    JanelaFalsa janela(&m.r, {});
-    m.liga(&janela);
     std::atomic<Uint32> acordou{0};
-    std::thread dorminhoco([&] {
-        SDL_Delay(100);
-        Uint32 t0 = SDL_GetTicks();
-        m.gui.espera(10000);
-        acordou = SDL_GetTicks() - t0;
-    });
-    std::thread fecha([] {
-        SDL_Delay(300);
-        SDL_Event e = sair();
-        SDL_PushEvent(&e);
-    });
+    std::thread dorminhoco;
+    std::thread fecha;
+    // The threads start once SDL is up, so they see its queue.
+    struct Dispara : GUI_Listener {
+        std::function<void()> f;
+        void inicializou() override { f(); }
+        void finalizando() override {}
+        void janelaFechada() override {}
+    } janela;
+    janela.f = [&] {
+        dorminhoco = std::thread([&] {
+            Uint32 t0 = SDL_GetTicks();
+            m.gui.espera(10000);
+            acordou = SDL_GetTicks() - t0;
+        });
+        fecha = std::thread([] {
+            SDL_Delay(300);
+            SDL_Event e = sair();
+            SDL_PushEvent(&e);
+        });
+    };
+    m.liga(&janela);
     m.gui.execGUI("Jogo de Xadrez", 640, 640);
     dorminhoco.join();
     fecha.join();
