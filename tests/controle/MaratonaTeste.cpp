@@ -26,7 +26,7 @@ using Maratona = SistemaTeste;
 
 TEST_F(Maratona, ComputadorContraComputadorVariasPartidas) {
     const int partidas = ambiente("XADREZ_MARATONA_PARTIDAS", 3);
-    const int limite = ambiente("XADREZ_MARATONA_LANCES", 150);
+    const int limite = ambiente("XADREZ_MARATONA_LANCES", 60);
     {
         std::lock_guard<std::recursive_mutex> t(trava());
         jogo->setNivel(false, Jogo::FACIL);
