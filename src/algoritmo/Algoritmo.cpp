@@ -8,7 +8,7 @@
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
 #include "jogo/Jogo.h"
-#include "jogo/JogoPecas.h"
+#include "jogo/Tabuleiro.h"
 #include "jogo/Peca.h"
 #include "jogo/PecaMov.h"
 
@@ -25,10 +25,14 @@ Algoritmo::Algoritmo(Jogo* jogo)
     : jogadorPecas(),
       computadorPecas(),
       jogo(jogo),
-      fotoJogador(),
-      fotoComputador(),
       temFoto(false),
-      nosCriados(0) {}
+      posicoes(8),
+      nosCriados(0) {
+    for (int i = 0; i < 16; i++) {
+        jogadorPecas[i] = trabalho.getJogador()[i];
+        computadorPecas[i] = trabalho.getComputador()[i];
+    }
+}
 
 Algoritmo::~Algoritmo() {}
 
@@ -52,7 +56,7 @@ float Algoritmo::calculaPeso(Peca* peca) { return calculaPeso(peca->getTipo()); 
 
 void Algoritmo::fotografa() {
     descartaFoto();
-    jogo->copia_pecas(fotoJogador, fotoComputador);
+    foto.copiaDe(jogo->getJogadorPecas(), jogo->getComputadorPecas());
     temFoto = true;
     nosCriados = 0;
 }
@@ -62,38 +66,22 @@ void Algoritmo::descartaFoto() {
         delete vazio;
     }
     resultadosVazios.clear();
-    if (temFoto) {
-        jogo->deleta_pecas(fotoJogador);
-        jogo->deleta_pecas(fotoComputador);
-        for (int i = 0; i < 16; i++) {
-            fotoJogador[i] = nullptr;
-            fotoComputador[i] = nullptr;
-        }
-        temFoto = false;
-    }
+    temFoto = false;
 }
 
-void Algoritmo::liberaCopia() {
-    jogo->deleta_pecas(jogadorPecas);
-    jogo->deleta_pecas(computadorPecas);
-    for (int i = 0; i < 16; i++) {
-        jogadorPecas[i] = nullptr;
-        computadorPecas[i] = nullptr;
-    }
-}
-
-// The snapshot, with the moves from the root down to no replayed on it.
-void Algoritmo::reconstroi(MiniMaxNo* no) {
-    jogo->copia_pecas(jogadorPecas, computadorPecas, fotoJogador, fotoComputador);
+void Algoritmo::reconstroi(MiniMaxNo* no, CopiaPecas& destino) {
+    destino = foto;
     caminho.clear();
     for (MiniMaxNo* n = no; n != nullptr && n->pai != nullptr; n = n->pai) {
         caminho.push_back(n);
     }
+    Peca** jogador = destino.getJogador();
+    Peca** computador = destino.getComputador();
     for (auto it = caminho.rbegin(); it != caminho.rend(); ++it) {
         MiniMaxNo* n = *it;
-        Peca* peca = jogo->getPeca(jogadorPecas, computadorPecas, n->posX, n->posY);
+        Peca* peca = jogo->getPeca(jogador, computador, n->posX, n->posY);
         if (peca != nullptr) {
-            jogo->move2(jogadorPecas, computadorPecas, peca, n->jogada);
+            jogo->move2(jogador, computador, peca, n->jogada);
         }
     }
 }
@@ -158,38 +146,43 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
     MiniMaxNo* melhor = vazio;
     bool fim = false;
 
+    // The node's position is rebuilt once: listing moves only reads it, and
+    // every move is scored on a fresh copy of it. A deeper call uses the
+    // slot of its own depth, so this one stays intact meanwhile.
+    if (static_cast<int>(posicoes.size()) <= profundidade) {
+        posicoes.resize(profundidade + 1);
+    }
+    CopiaPecas& posicao = posicoes[profundidade];
+    reconstroi(no, posicao);
+    Peca** jogador = posicao.getJogador();
+    Peca** computador = posicao.getComputador();
+    Tabuleiro vista(jogador, computador);
+    Peca** proprias = isComp ? computador : jogador;
+    JogadaLista lista;
+
     for (int i = 0; i < 16 && !fim && !jogo->isFim(); i++) {
-        reconstroi(no);
-        Peca** proprias = isComp ? computadorPecas : jogadorPecas;
         Peca* original = jogo->getPeca(proprias, i);
         if (original == nullptr) {
-            liberaCopia();
             continue;
         }
-        Peca* peca = original->nova();
-        JogadaLista* lista = new JogadaLista();
-        JogoPecas* vista = new JogoPecas(jogo);
-        vista->setPecas(jogadorPecas, computadorPecas);
+        Peca peca = *original;
+        lista.deletaTodasAsJogadas();
         // Castling is never searched.
-        jogo->calculaJogadasPossiveis(lista, vista, peca->getPosX(), peca->getPosY(),
-                                      peca->getTipo(), isComp, true);
-        delete vista;
-        jogo->filtraJogadas(lista, jogadorPecas, computadorPecas, peca->getPosX(), peca->getPosY(),
-                            isComp);
-        liberaCopia();
+        jogo->calculaJogadasPossiveis(&lista, &vista, peca.getPosX(), peca.getPosY(),
+                                      peca.getTipo(), isComp, true);
+        jogo->filtraJogadas(&lista, jogador, computador, peca.getPosX(), peca.getPosY(), isComp);
 
-        for (int j = 0; j < lista->getTam() && !jogo->isFim(); j++) {
-            Jogada* jogada = lista->getJogada(j)->nova();
-            reconstroi(no);
+        for (int j = 0; j < lista.getTam() && !jogo->isFim(); j++) {
+            Jogada* jogada = lista.getJogada(j)->nova();
+            trabalho = posicao;
             bool xequeMate = false;
-            float pontos = pontuaJogada(peca, jogada, nivelProfundidade, profundidade, isComp,
+            float pontos = pontuaJogada(&peca, jogada, nivelProfundidade, profundidade, isComp,
                                         &xequeMate);
-            liberaCopia();
 
             MiniMaxNo* filho = new MiniMaxNo();
             filho->jogada = jogada;
-            filho->posX = peca->getPosX();
-            filho->posY = peca->getPosY();
+            filho->posX = peca.getPosX();
+            filho->posY = peca.getPosY();
             filho->valor = isMax ? no->valor + pontos : no->valor - pontos;
             filho->profundidade = profundidade;
             filho->terminal = xequeMate;
@@ -229,8 +222,6 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
                 break;
             }
         }
-        delete lista;
-        delete peca;
     }
 
     if (melhor == vazio) {
@@ -303,13 +294,13 @@ bool Algoritmo::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp
             if ((jogo->getJogadaRepetidaCont(isComp) + 1) % LIMITE_REPETICAO != 0) {
                 jogo->incJogadaRepetidaCont(isComp);
             } else {
-                jogo->copia_pecas(jogadorPecas, computadorPecas);
+                CopiaPecas viva(jogo->getJogadorPecas(), jogo->getComputadorPecas());
                 Jogada* daBusca = *jogada;
-                if (sorteiaJogada(x, y, jogada, jogadorPecas, computadorPecas, isComp, ultimo)) {
+                if (sorteiaJogada(x, y, jogada, viva.getJogador(), viva.getComputador(), isComp,
+                                  ultimo)) {
                     delete daBusca;
                 }
                 jogo->zeraJogadaRepetidaCont(isComp);
-                liberaCopia();
             }
         } else {
             jogo->zeraJogadaRepetidaCont(isComp);
@@ -361,8 +352,7 @@ Jogada* Algoritmo::sorteiaPecaJogada(Peca* peca, Peca** jogador, Peca** computad
     Peca** outras = isComp ? jogador : computador;
     JogadaLista lista;
     {
-        JogoPecas vista(jogo);
-        vista.setPecas(jogador, computador);
+        Tabuleiro vista(jogador, computador);
         jogo->calculaJogadasPossiveis(&lista, &vista, peca->getPosX(), peca->getPosY(),
                                       peca->getTipo(), isComp, false);
     }

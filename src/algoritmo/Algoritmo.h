@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "jogo/CopiaPecas.h"
+
 class Jogada;
 class Jogo;
 class MiniMaxNo;
@@ -56,19 +58,21 @@ public:
     Algoritmo& operator=(const Algoritmo&) = delete;
 
 private:
-    void reconstroi(MiniMaxNo* no);
-    void liberaCopia();
+    // The snapshot with the moves from the root down to no replayed on it.
+    void reconstroi(MiniMaxNo* no, CopiaPecas& destino);
     float pontuaJogada(Peca* peca, Jogada* jogada, int nivelProfundidade, int profundidade,
                        bool isComp, bool* xequeMate);
 
+    // The working copy a move is scored on; it points into trabalho.
     Peca* jogadorPecas[16];
     Peca* computadorPecas[16];
     Jogo* jogo;
-
+    CopiaPecas trabalho;
     // The live position as it stood when the search began.
-    Peca* fotoJogador[16];
-    Peca* fotoComputador[16];
+    CopiaPecas foto;
     bool temFoto;
+    // The position of the node being expanded at each remaining depth.
+    std::vector<CopiaPecas> posicoes;
     // Empty result nodes that a call answered: they are in no children
     // list, so the tree release does not reach them.
     std::vector<MiniMaxNo*> resultadosVazios;

@@ -1,6 +1,10 @@
 #ifndef ALGORITMO_MINIMAXNO_H
 #define ALGORITMO_MINIMAXNO_H
 
+#include <cstddef>
+
+#include "jogo/Reserva.h"
+
 class Jogada;
 
 // A node of the search tree. It holds no position: only the move that
@@ -11,6 +15,9 @@ public:
     struct Celula {
         MiniMaxNo* no;
         Celula* proximo;
+
+        static void* operator new(std::size_t n) { return Reserva<sizeof(Celula)>::pega(n); }
+        static void operator delete(void* p, std::size_t n) { Reserva<sizeof(Celula)>::solta(p, n); }
     };
 
     MiniMaxNo();
@@ -27,6 +34,10 @@ public:
     bool xequeMate;
     MiniMaxNo* pai;
     Celula* filhos;
+
+    // A search makes and frees hundreds of thousands of nodes.
+    static void* operator new(std::size_t n) { return Reserva<sizeof(MiniMaxNo)>::pega(n); }
+    static void operator delete(void* p, std::size_t n) { Reserva<sizeof(MiniMaxNo)>::solta(p, n); }
 
     MiniMaxNo(const MiniMaxNo&) = delete;
     MiniMaxNo& operator=(const MiniMaxNo&) = delete;

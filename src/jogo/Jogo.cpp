@@ -3,6 +3,7 @@
 #include "gui/Tela.h"
 #include "jogo/BispoPecaJogada.h"
 #include "jogo/CavaloPecaJogada.h"
+#include "jogo/CopiaPecas.h"
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
 #include "jogo/JogadaRoque.h"
@@ -15,7 +16,6 @@
 #include "jogo/Tabuleiro.h"
 #include "jogo/TorrePecaJogada.h"
 
-#include <new>
 
 Jogo::Jogo(JogoDriver* jogoDriver)
     : tela(nullptr),
@@ -217,22 +217,6 @@ void Jogo::calculaJogadasPossiveis(JogadaLista* lista, Pecas* pecas, int x, int 
 
 namespace {
 
-// A position copy that lives on the stack: the questions that only try a
-// move out need no heap copy of the 32 pieces.
-struct CopiaLocal {
-    alignas(Peca) unsigned char memoria[32 * sizeof(Peca)];
-    Peca* jogador[16];
-    Peca* computador[16];
-
-    CopiaLocal(Peca** deJogador, Peca** deComputador) {
-        Peca* base = reinterpret_cast<Peca*>(memoria);
-        for (int i = 0; i < 16; i++) {
-            jogador[i] = new (base + i) Peca(*deJogador[i]);
-            computador[i] = new (base + 16 + i) Peca(*deComputador[i]);
-        }
-    }
-};
-
 const int DIRECOES_TORRE[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
 const int DIRECOES_BISPO[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 const int SALTOS_CAVALO[8][2] = {{-2, -1}, {-2, 1}, {2, -1}, {2, 1}, {-1, -2}, {1, -2}, {-1, 2}, {1, 2}};
@@ -241,35 +225,6 @@ bool valida(int x, int y) { return x >= 0 && x <= 7 && y >= 0 && y <= 7; }
 
 // What the generators would capture or reach, answered without building
 // move lists. Each mirrors the generator of its piece with castling left out.
-
-// Does a sliding piece on (px, py) of side isComp list a capture of a king?
-bool deslizaAteRei(Tabuleiro& t, int px, int py, bool isComp, const int direcoes[4][2]) {
-    for (int d = 0; d < 4; d++) {
-        int x = px + direcoes[d][0];
-        int y = py + direcoes[d][1];
-        while (valida(x, y)) {
-            Peca* c = t.getPeca(x, y);
-            if (c != nullptr) {
-                if (c->isDeComp() != isComp && c->getTipo() == JogoConstantes::REI) return true;
-                break;
-            }
-            x += direcoes[d][0];
-            y += direcoes[d][1];
-        }
-    }
-    return false;
-}
-
-bool saltaAteRei(Tabuleiro& t, int px, int py, bool isComp, const int (*saltos)[2], int n) {
-    for (int i = 0; i < n; i++) {
-        int x = px + saltos[i][0];
-        int y = py + saltos[i][1];
-        if (!valida(x, y)) continue;
-        Peca* c = t.getPeca(x, y);
-        if (c != nullptr && c->isDeComp() != isComp && c->getTipo() == JogoConstantes::REI) return true;
-    }
-    return false;
-}
 
 const int PASSOS_REI[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
 
@@ -315,14 +270,54 @@ bool saltaAte(Tabuleiro& t, int px, int py, int x, int y, bool isComp, const int
     return false;
 }
 
+// Is the square (rx, ry) of the other side's king reached by a piece of side isComp?
+bool isCasaDoReiAtacada(Tabuleiro& t, int rx, int ry, bool isComp) {
+    auto lado = [&](Peca* c, int tipo1, int tipo2) {
+        return c != nullptr && c->isDeComp() == isComp && (c->getTipo() == tipo1 || c->getTipo() == tipo2);
+    };
+    for (int d = 0; d < 4; d++) {
+        for (int k = 0; k < 2; k++) {
+            const int(*direcoes)[2] = k == 0 ? DIRECOES_TORRE : DIRECOES_BISPO;
+            int deslizante = k == 0 ? JogoConstantes::TORRE : JogoConstantes::BISPO;
+            int x = rx + direcoes[d][0];
+            int y = ry + direcoes[d][1];
+            while (valida(x, y)) {
+                Peca* c = t.getPeca(x, y);
+                if (c != nullptr) {
+                    if (lado(c, deslizante, JogoConstantes::RAINHA)) return true;
+                    break;
+                }
+                x += direcoes[d][0];
+                y += direcoes[d][1];
+            }
+        }
+    }
+    for (int i = 0; i < 8; i++) {
+        int x = rx + SALTOS_CAVALO[i][0];
+        int y = ry + SALTOS_CAVALO[i][1];
+        if (valida(x, y) && lado(t.getPeca(x, y), JogoConstantes::CAVALO, JogoConstantes::CAVALO)) return true;
+        x = rx + PASSOS_REI[i][0];
+        y = ry + PASSOS_REI[i][1];
+        if (valida(x, y) && lado(t.getPeca(x, y), JogoConstantes::REI, JogoConstantes::REI)) return true;
+    }
+    // A pawn of side isComp takes diagonally forward, so it stands one row behind.
+    int py = ry - (isComp ? 1 : -1);
+    for (int dx = -1; dx <= 1; dx += 2) {
+        if (valida(rx + dx, py) && lado(t.getPeca(rx + dx, py), JogoConstantes::PEAO, JogoConstantes::PEAO)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void Jogo::filtraJogadas(JogadaLista* lista, Peca** jogador, Peca** computador, int x, int y,
                          bool isComp) {
     lista->mantemSe([&](Jogada* jogada) {
-        CopiaLocal copia(jogador, computador);
-        Peca** a = copia.jogador;
-        Peca** b = copia.computador;
+        CopiaPecas copia(jogador, computador);
+        Peca** a = copia.getJogador();
+        Peca** b = copia.getComputador();
         // An en passant capture takes a pawn off a square other than the target.
         if (jogada->getTipo() == JOGADA_EN_PASSANT && jogada->getCaptura() != nullptr) {
             Peca* capturada = getPeca(a, b, jogada->getCaptura()->getPosX(),
@@ -337,50 +332,20 @@ void Jogo::filtraJogadas(JogadaLista* lista, Peca** jogador, Peca** computador, 
 }
 
 bool Jogo::isOutroReiEmXeque(Peca** jogador, Peca** computador, bool isComp) {
+    // A piece of side isComp captures the king exactly when, looking out
+    // from the king's square, it is the first piece met along its line or
+    // stands a knight's jump, a step or a pawn's diagonal away.
+    Peca** outros = isComp ? jogador : computador;
+    auto isRei = [](Peca* p) { return !p->isRemovida() && p->getTipo() == REI; };
+    bool temRei = false;
+    for (int i = 0; i < 16 && !temRei; i++) temRei = isRei(outros[i]);
+    if (!temRei) {
+        return false;
+    }
     Tabuleiro t(jogador, computador);
-    Peca** lado = isComp ? computador : jogador;
     for (int i = 0; i < 16; i++) {
-        Peca* p = lado[i];
-        if (p->isRemovida()) {
-            continue;
-        }
-        int px = p->getPosX();
-        int py = p->getPosY();
-        switch (p->getTipo()) {
-            case TORRE:
-                if (deslizaAteRei(t, px, py, isComp, DIRECOES_TORRE)) return true;
-                break;
-            case BISPO:
-                if (deslizaAteRei(t, px, py, isComp, DIRECOES_BISPO)) return true;
-                break;
-            case RAINHA:
-                if (deslizaAteRei(t, px, py, isComp, DIRECOES_TORRE) ||
-                    deslizaAteRei(t, px, py, isComp, DIRECOES_BISPO)) {
-                    return true;
-                }
-                break;
-            case CAVALO:
-                if (saltaAteRei(t, px, py, isComp, SALTOS_CAVALO, 8)) return true;
-                break;
-            case REI:
-                if (t.getPeca(px, py) != nullptr && saltaAteRei(t, px, py, isComp, PASSOS_REI, 8)) {
-                    return true;
-                }
-                break;
-            case PEAO: {
-                // Only the diagonal captures can take a king.
-                Peca* peao = t.getPeca(px, py);
-                if (peao == nullptr || peao->isDeComp() != isComp) break;
-                int f = py + (isComp ? 1 : -1);
-                for (int dx = -1; dx <= 1; dx += 2) {
-                    if (!valida(px + dx, f)) continue;
-                    Peca* alvo = isComp ? t.getJogadorPeca(px + dx, f) : t.getComputadorPeca(px + dx, f);
-                    if (alvo != nullptr && alvo->getTipo() == REI) return true;
-                }
-                break;
-            }
-            default:
-                break;
+        if (isRei(outros[i]) && isCasaDoReiAtacada(t, outros[i]->getPosX(), outros[i]->getPosY(), isComp)) {
+            return true;
         }
     }
     return false;

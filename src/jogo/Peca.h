@@ -1,6 +1,10 @@
 #ifndef JOGO_PECA_H
 #define JOGO_PECA_H
 
+#include <cstddef>
+
+#include "jogo/Reserva.h"
+
 // One chess piece; it carries its own square (there is no board grid).
 class Peca {
 public:
@@ -28,6 +32,10 @@ public:
     bool isDeComp() const { return deComp; }
     int getJogadaCont() const { return jogadaCont; }
     void incJogadaCont() { jogadaCont++; }
+
+    // Copies are made and dropped all the time; their memory is recycled.
+    static void* operator new(std::size_t n) { return Reserva<sizeof(Peca)>::pega(n); }
+    static void operator delete(void* p, std::size_t n) { Reserva<sizeof(Peca)>::solta(p, n); }
 
 private:
     int posX;

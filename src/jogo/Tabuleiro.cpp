@@ -1,19 +1,21 @@
 #include "jogo/Tabuleiro.h"
 
+#include <cstring>
+
 #include "jogo/Peca.h"
 
 namespace {
 
-void preenche(Peca** pecas, Peca** casas) {
-    for (int i = 0; i < 64; i++) casas[i] = nullptr;
-    for (int i = 0; i < 16; i++) {
+void preenche(Peca** pecas, signed char* casas) {
+    std::memset(casas, -1, 64);
+    for (int i = 15; i >= 0; i--) {
+        // Backwards, so that the lowest slot on a square is the one kept.
         Peca* p = pecas[i];
         if (p == nullptr || p->isRemovida()) continue;
         int x = p->getPosX();
         int y = p->getPosY();
         if (x < 0 || x > 7 || y < 0 || y > 7) continue;
-        Peca*& casa = casas[y * 8 + x];
-        if (casa == nullptr) casa = p;
+        casas[y * 8 + x] = static_cast<signed char>(i);
     }
 }
 

@@ -14,15 +14,19 @@ public:
     Peca* getJogadorPeca(int i) override { return jogador[i]; }
     Peca* getComputadorPeca(int i) override { return computador[i]; }
     Peca* getJogadorPeca(int x, int y) override {
-        return dentro(x, y) ? casasJogador[y * 8 + x] : nullptr;
+        int i = dentro(x, y) ? casasJogador[y * 8 + x] : -1;
+        return i >= 0 ? jogador[i] : nullptr;
     }
     Peca* getComputadorPeca(int x, int y) override {
-        return dentro(x, y) ? casasComputador[y * 8 + x] : nullptr;
+        int i = dentro(x, y) ? casasComputador[y * 8 + x] : -1;
+        return i >= 0 ? computador[i] : nullptr;
     }
     Peca* getPeca(int x, int y) override {
         if (!dentro(x, y)) return nullptr;
-        Peca* p = casasJogador[y * 8 + x];
-        return p != nullptr ? p : casasComputador[y * 8 + x];
+        int i = casasJogador[y * 8 + x];
+        if (i >= 0) return jogador[i];
+        i = casasComputador[y * 8 + x];
+        return i >= 0 ? computador[i] : nullptr;
     }
     Peca** getJogadorPecas() override { return jogador; }
     Peca** getComputadorPecas() override { return computador; }
@@ -33,8 +37,9 @@ private:
 
     Peca** jogador;
     Peca** computador;
-    Peca* casasJogador[64];
-    Peca* casasComputador[64];
+    // Slot of the piece on each square, -1 for none.
+    signed char casasJogador[64];
+    signed char casasComputador[64];
 };
 
 #endif
