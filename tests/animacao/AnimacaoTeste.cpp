@@ -8,7 +8,7 @@
 #include "animacao/Movimento.h"
 #include "animacao/MovimentoSimples.h"
 #include "animacao/PecaAnim.h"
-#include "gui/JogoDriver.h"
+#include "../apoio/DriverFixo.h"
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
 #include "jogo/JogadaRoque.h"
@@ -16,16 +16,6 @@
 #include "jogo/Peca.h"
 
 namespace {
-
-class DriverFixo : public JogoDriver {
-public:
-    DriverFixo(int w, int h, int painel) : w(w), h(h), painel(painel) {}
-    int getTelaLargura() override { return w; }
-    int getTelaAltura() override { return h; }
-    double getFatorCelulaDIM() override { return 0.1; }
-    int getInfoPainelAltura() override { return painel; }
-    int w, h, painel;
-};
 
 class AnimacaoTeste : public ::testing::Test {
 protected:

@@ -1,22 +1,10 @@
 #include "SistemaTeste.h"
 
-#include <cstring>
 #include <vector>
 
 namespace {
 
 using Abertura = SistemaTeste;
-
-Uint32 corEm(SDL_Surface* tela, int x, int y) {
-    Uint32 px = 0;
-    SDL_LockSurface(tela);
-    Uint8* linha = static_cast<Uint8*>(tela->pixels) + y * tela->pitch;
-    std::memcpy(&px, linha + x * tela->format->BytesPerPixel, tela->format->BytesPerPixel);
-    SDL_UnlockSurface(tela);
-    Uint8 r, g, b;
-    SDL_GetRGB(px, tela->format, &r, &g, &b);
-    return (r << 16) | (g << 8) | b;
-}
 
 TEST_F(Abertura, MaoEDestaqueSobreAsOpcoes) {
     SDL_Point p = centro(&AberturaGrafico::getJogadorUmOpBT);

@@ -1,7 +1,6 @@
 #include "SistemaTeste.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "Perft.h"
@@ -83,21 +82,12 @@ TEST_F(Partida, TabuleiroMostraOLance) {
     std::lock_guard<std::recursive_mutex> t(trava());
     SDL_Surface* tela = gui->getTela();
     ASSERT_NE(nullptr, tela);
-    auto cor = [&](int x, int y) {
-        Uint32 px = 0;
-        SDL_LockSurface(tela);
-        Uint8* linha = static_cast<Uint8*>(tela->pixels) + y * tela->pitch;
-        std::memcpy(&px, linha + x * tela->format->BytesPerPixel, tela->format->BytesPerPixel);
-        SDL_UnlockSurface(tela);
-        Uint8 r, g, b;
-        SDL_GetRGB(px, tela->format, &r, &g, &b);
-        return (r << 16) | (g << 8) | b;
-    };
+    auto cor = [&](int x, int y) { return corEm(tela, x, y); };
     Tela* geo = jogo->getTela();
     // g1 (6 + 7 odd) is a dark square, f3 (5 + 5 even) a light one.
-    int vazio = cor(geo->getX(6), geo->getY(7));
+    Uint32 vazio = cor(geo->getX(6), geo->getY(7));
     EXPECT_EQ(0x969664, vazio);  // dark square (150, 150, 100)
-    int cavalo = cor(geo->getX(5), geo->getY(5));
+    Uint32 cavalo = cor(geo->getX(5), geo->getY(5));
     EXPECT_NE(0xDCDCAF, cavalo);  // not the plain light square (220, 220, 175)
     EXPECT_NE(0x969664, cavalo);
 }

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -18,6 +19,18 @@
 #include "jogo/JogadaLista.h"
 #include "jogo/Peca.h"
 #include "jogo/PecaMov.h"
+
+// The colour (0xRRGGBB) of a pixel of the window surface.
+inline Uint32 corEm(SDL_Surface* tela, int x, int y) {
+    Uint32 px = 0;
+    SDL_LockSurface(tela);
+    Uint8* linha = static_cast<Uint8*>(tela->pixels) + y * tela->pitch;
+    std::memcpy(&px, linha + x * tela->format->BytesPerPixel, tela->format->BytesPerPixel);
+    SDL_UnlockSurface(tela);
+    Uint8 r, g, b;
+    SDL_GetRGB(px, tela->format, &r, &g, &b);
+    return (static_cast<Uint32>(r) << 16) | (static_cast<Uint32>(g) << 8) | b;
+}
 
 // Runs a real Sistema: the window loop on one thread, the game thread on
 // another, and the test drives it by pushing SDL events, as a player would.

@@ -1,19 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "gui/JogoDriver.h"
+#include "../apoio/DriverFixo.h"
 #include "gui/Tela.h"
 
 namespace {
-
-class DriverFixo : public JogoDriver {
-public:
-    DriverFixo(int w, int h, int painel) : w(w), h(h), painel(painel) {}
-    int getTelaLargura() override { return w; }
-    int getTelaAltura() override { return h; }
-    double getFatorCelulaDIM() override { return 0.1; }
-    int getInfoPainelAltura() override { return painel; }
-    int w, h, painel;
-};
 
 TEST(Tela, JanelaDe640SemPainel) {
     DriverFixo driver(640, 640, 0);
