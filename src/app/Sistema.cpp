@@ -2,6 +2,7 @@
 
 #include "app/DriverAdapter.h"
 #include "app/GUI_Controlador.h"
+#include "animacao/Movimento.h"
 #include "controle/AberturaGraficoControlador.h"
 #include "controle/JogoGraficoControlador.h"
 
@@ -39,6 +40,9 @@ Sistema::Sistema()
 }
 
 Sistema::~Sistema() {
+    // A move may still be under way; the game does not own its animation.
+    delete jogo->getMovimento();
+    jogo->setMovimento(nullptr);
     delete jogo;
     delete jogoDriver;
     delete aberturaGrafico;
