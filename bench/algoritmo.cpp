@@ -48,6 +48,28 @@ struct Medida {
 
 std::map<int, std::vector<Medida>> medidas;
 
+struct Resumo {
+    double mediana;
+    double maisLenta;
+    double nosPorS;
+    long nos;
+};
+
+Resumo resume(const std::vector<Medida>& lista) {
+    std::vector<double> tempos;
+    double totalMs = 0;
+    long totalNos = 0;
+    for (const Medida& m : lista) {
+        tempos.push_back(m.ms);
+        totalMs += m.ms;
+        totalNos += m.nos;
+    }
+    std::sort(tempos.begin(), tempos.end());
+    size_t n = tempos.size();
+    double mediana = n % 2 == 1 ? tempos[n / 2] : (tempos[n / 2 - 1] + tempos[n / 2]) / 2;
+    return {mediana, tempos.back(), totalMs > 0 ? totalNos / (totalMs / 1000.0) : 0.0, totalNos};
+}
+
 void BM_Escolha(benchmark::State& state) {
     int nivel = static_cast<int>(state.range(0));
     std::vector<Medida>& lista = medidas[nivel];
@@ -76,20 +98,10 @@ void BM_Escolha(benchmark::State& state) {
     }
     Relogio::solta();
 
-    std::vector<double> tempos;
-    double totalMs = 0;
-    double totalNos = 0;
-    for (const Medida& m : lista) {
-        tempos.push_back(m.ms);
-        totalMs += m.ms;
-        totalNos += static_cast<double>(m.nos);
-    }
-    std::sort(tempos.begin(), tempos.end());
-    size_t n = tempos.size();
-    double mediana = n % 2 == 1 ? tempos[n / 2] : (tempos[n / 2 - 1] + tempos[n / 2]) / 2;
-    state.counters["mediana_ms"] = mediana;
-    state.counters["mais_lenta_ms"] = tempos.back();
-    state.counters["nos_por_s"] = totalMs > 0 ? totalNos / (totalMs / 1000.0) : 0.0;
+    Resumo r = resume(lista);
+    state.counters["mediana_ms"] = r.mediana;
+    state.counters["mais_lenta_ms"] = r.maisLenta;
+    state.counters["nos_por_s"] = r.nosPorS;
 }
 
 const char* nomeDoNivel(int nivel) {
@@ -115,20 +127,9 @@ int main(int argc, char** argv) {
     std::printf("%-8s %12s %14s %14s %12s\n", "level", "median ms", "slowest ms", "nodes/s", "nodes");
     for (const auto& [nivel, lista] : medidas) {
         if (lista.empty()) continue;
-        std::vector<double> tempos;
-        double totalMs = 0;
-        long totalNos = 0;
-        for (const Medida& m : lista) {
-            tempos.push_back(m.ms);
-            totalMs += m.ms;
-            totalNos += m.nos;
-        }
-        std::sort(tempos.begin(), tempos.end());
-        size_t n = tempos.size();
-        double mediana = n % 2 == 1 ? tempos[n / 2] : (tempos[n / 2 - 1] + tempos[n / 2]) / 2;
-        std::printf("%-8s %12.2f %14.2f %14.0f %12ld\n", nomeDoNivel(nivel), mediana, tempos.back(),
-                    totalNos / (totalMs / 1000.0),
-                    totalNos / static_cast<long>(lista.size() / posicoes));
+        Resumo r = resume(lista);
+        std::printf("%-8s %12.2f %14.2f %14.0f %12ld\n", nomeDoNivel(nivel), r.mediana, r.maisLenta,
+                    r.nosPorS, r.nos / static_cast<long>(lista.size() / posicoes));
     }
     return 0;
 }

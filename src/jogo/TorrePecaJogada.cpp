@@ -1,6 +1,6 @@
 #include "jogo/TorrePecaJogada.h"
 
-#include "jogo/DirecoesPecaJogada.h"
+#include "jogo/Deslizamento.h"
 
 void TorrePecaJogada::calculaJogadasPossiveis(PecaJogadaParams* params) {
     static const int direcoes[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};

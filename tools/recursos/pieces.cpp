@@ -165,8 +165,8 @@ Color lightAt(const Palette& pal, double nx, double ny) {
   hx /= hn;
   hy /= hn;
   hz /= hn;
-  const double spec = std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), 28.0);
-  return mix(c, pal.highlight, 0.55 * spec);
+  const double brilho = std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), 28.0);
+  return mix(c, pal.highlight, 0.55 * brilho);
 }
 
 Canvas::Shader partShader(const Mask& m, Shade shade, const Palette& pal) {

@@ -1,4 +1,4 @@
-#include "jogo/DirecoesPecaJogada.h"
+#include "jogo/Deslizamento.h"
 
 #include "jogo/Jogo.h"
 #include "jogo/PecaJogadaParams.h"
