@@ -33,9 +33,6 @@ public:
     bool verificaSeXeque();
     int verificaEProcessaXequeMate();
 
-    long getMensagemTempo() const { return mensagemTempo; }
-    Peca* getPecaSelecionada() const { return pecaSelecionada; }
-
 private:
     void deseleciona();
     void executaMovimento();

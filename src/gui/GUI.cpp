@@ -312,4 +312,3 @@ TTF_Font* GUI::getInfoFonte() { return infoFonte; }
 
 bool GUI::isFinalizado() const { return finalizado; }
 bool GUI::isFalhou() const { return falhou; }
-bool GUI::isAudioAberto() const { return audioAberto; }

@@ -55,7 +55,6 @@ public:
     bool isFinalizado() const;
     // True when the window could not be opened; the run then ends at once.
     bool isFalhou() const;
-    bool isAudioAberto() const;
 
     // Sleeps up to ms milliseconds, waking early once the window is closed,
     // so a long wait on the game thread never delays the shutdown.
