@@ -11,6 +11,19 @@ namespace rec {
 
 namespace {
 
+// A cleared mask covering the box; empty when the box is (min > max).
+Mask emptyMask(double minx, double miny, double maxx, double maxy) {
+  Mask m;
+  if (minx > maxx) return m;
+  m.x0 = static_cast<int>(std::floor(minx));
+  m.y0 = static_cast<int>(std::floor(miny));
+  m.w = static_cast<int>(std::ceil(maxx)) - m.x0 + 1;
+  m.h = static_cast<int>(std::ceil(maxy)) - m.y0 + 1;
+  m.bits.assign(static_cast<size_t>(m.w) * m.h, 0);
+  return m;
+}
+
+
 constexpr int kCurveSteps = 32;
 constexpr double kPi = 3.14159265358979323846;
 
@@ -141,13 +154,8 @@ Mask fillPath(const Path& path) {
       maxx = std::max(maxx, v.x);
       maxy = std::max(maxy, v.y);
     }
-  Mask m;
-  if (minx > maxx) return m;
-  m.x0 = static_cast<int>(std::floor(minx));
-  m.y0 = static_cast<int>(std::floor(miny));
-  m.w = static_cast<int>(std::ceil(maxx)) - m.x0 + 1;
-  m.h = static_cast<int>(std::ceil(maxy)) - m.y0 + 1;
-  m.bits.assign(static_cast<size_t>(m.w) * m.h, 0);
+  Mask m = emptyMask(minx, miny, maxx, maxy);
+  if (m.w == 0) return m;
 
   struct Crossing {
     double x;
@@ -264,13 +272,8 @@ Mask strokePath(const Path& path, double width) {
       maxx = std::max(maxx, p.x + hw);
       maxy = std::max(maxy, p.y + hw);
     }
-  Mask m;
-  if (minx > maxx) return m;
-  m.x0 = static_cast<int>(std::floor(minx));
-  m.y0 = static_cast<int>(std::floor(miny));
-  m.w = static_cast<int>(std::ceil(maxx)) - m.x0 + 1;
-  m.h = static_cast<int>(std::ceil(maxy)) - m.y0 + 1;
-  m.bits.assign(static_cast<size_t>(m.w) * m.h, 0);
+  Mask m = emptyMask(minx, miny, maxx, maxy);
+  if (m.w == 0) return m;
   const double hw2 = hw * hw;
   for (const Contour& c : path.contours()) {
     for (size_t i = 0; i < c.size(); ++i) {
