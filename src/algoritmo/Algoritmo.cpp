@@ -27,7 +27,9 @@ Algoritmo::Algoritmo(Jogo* jogo)
       jogo(jogo),
       temFoto(false),
       posicoes(8),
-      nosCriados(0) {
+      nosCriados(0),
+      valorEscolhido(0.0f),
+      plyDoMate(0) {
     for (int i = 0; i < 16; i++) {
         jogadorPecas[i] = trabalho.getJogador()[i];
         computadorPecas[i] = trabalho.getComputador()[i];
@@ -271,6 +273,11 @@ bool Algoritmo::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp
     // empty result further down is a line that leaves the opponent without
     // a move, read out like any other.
     bool achou = resposta != raiz && !(resposta->jogada == nullptr && resposta->pai == raiz);
+    valorEscolhido = achou ? resposta->valor : 0.0f;
+    plyDoMate = 0;
+    if (achou && resposta->xequeMate) {
+        for (MiniMaxNo* n = resposta; n != raiz; n = n->pai) plyDoMate++;
+    }
     if (achou) {
         MiniMaxNo* filho = resposta;
         while (filho->pai != raiz) {

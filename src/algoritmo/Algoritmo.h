@@ -54,6 +54,13 @@ public:
     // Called after each child node is created, with the count so far.
     void setAoCriarNo(std::function<void(long)> observador) { aoCriarNo = observador; }
 
+    // The line the last calculaMelhorJogada read its move from: the value
+    // of its answered node, and when that node mates, its ply counted from
+    // the root (odd: the searching side mates; even: the opponent does).
+    // 0 plies when the line ends in no mate or no move was found.
+    float getValorEscolhido() const { return valorEscolhido; }
+    int getPlyDoMate() const { return plyDoMate; }
+
     Algoritmo(const Algoritmo&) = delete;
     Algoritmo& operator=(const Algoritmo&) = delete;
 
@@ -79,6 +86,8 @@ private:
     std::vector<MiniMaxNo*> caminho;
     std::atomic<long> nosCriados;
     std::function<void(long)> aoCriarNo;
+    float valorEscolhido;
+    int plyDoMate;
 };
 
 #endif
