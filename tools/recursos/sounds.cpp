@@ -160,16 +160,21 @@ std::vector<Sound> synthesiseEffects() {
 }
 
 std::vector<uint8_t> encodeWav(const std::vector<double>& samples, int rate) {
-  std::vector<uint8_t> b;
-  auto u32 = [&b](uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-  };
-  auto u16 = [&b](uint16_t v) {
-    b.push_back(static_cast<uint8_t>(v));
-    b.push_back(static_cast<uint8_t>(v >> 8));
-  };
-  auto tag = [&b](const char* t) { b.insert(b.end(), t, t + 4); };
   const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
+  // Sized once and filled in place: growing it byte by byte made g++ 12 at -O2
+  // see a write past a four-byte block that never happens.
+  std::vector<uint8_t> b(44 + static_cast<size_t>(dataBytes));
+  size_t at = 0;
+  auto u32 = [&b, &at](uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at++] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  auto u16 = [&b, &at](uint16_t v) {
+    b[at++] = static_cast<uint8_t>(v);
+    b[at++] = static_cast<uint8_t>(v >> 8);
+  };
+  auto tag = [&b, &at](const char* t) {
+    for (int i = 0; i < 4; ++i) b[at++] = static_cast<uint8_t>(t[i]);
+  };
   tag("RIFF");
   u32(36 + dataBytes);
   tag("WAVE");
