@@ -1,5 +1,6 @@
 #include "controle/JogoGraficoControlador.h"
 
+#include <chrono>
 #include <cstdio>
 #include <mutex>
 
@@ -32,6 +33,7 @@ JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
       pecaSelecionada(nullptr),
       mensagemTempo(-1),
       sistema(sistema),
+      mensagemGeracao(0),
       pecaComputador(nullptr),
       jogadaComputador(nullptr),
       erroRelatado(false) {}
@@ -44,11 +46,14 @@ JogoGraficoControlador::~JogoGraficoControlador() {
 void JogoGraficoControlador::setMensagem(std::string texto, long tempo) {
     sistema->getJogoGrafico()->getMensagemDesenho()->setMensagem(texto);
     mensagemTempo = tempo;
+    mensagemDesde = std::chrono::steady_clock::now();
+    mensagemGeracao++;
     sistema->getGUI()->repinta();
 }
 
 void JogoGraficoControlador::removeMensagem() {
     sistema->getJogoGrafico()->getMensagemDesenho()->removeMensagem();
+    mensagemGeracao++;
     sistema->getGUI()->repinta();
 }
 
@@ -80,10 +85,23 @@ void JogoGraficoControlador::executando() {
 
     long tempo = mensagemTempo;
     if (tempo != tempoIndefinido) {
-        gui->espera(tempo);
+        long geracao;
+        long resta;
+        {
+            std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+            geracao = mensagemGeracao;
+            auto passou = std::chrono::steady_clock::now() - mensagemDesde;
+            resta = tempo - static_cast<long>(
+                                std::chrono::duration_cast<std::chrono::milliseconds>(passou).count());
+        }
+        gui->espera(resta);
         std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
-        removeMensagem();
-        mensagemTempo = tempoIndefinido;
+        // A message set or removed meanwhile ("Pausa!", a second refusal)
+        // lives on by its own time; only this one's time is up.
+        if (mensagemGeracao == geracao) {
+            removeMensagem();
+            mensagemTempo = tempoIndefinido;
+        }
         return;
     }
 

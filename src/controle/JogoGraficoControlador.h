@@ -2,6 +2,7 @@
 #define CONTROLE_JOGOGRAFICOCONTROLADOR_H
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 
@@ -45,6 +46,12 @@ private:
     Peca* pecaSelecionada;
     std::atomic<long> mensagemTempo;
     Sistema* sistema;
+
+    // When the banner's message was set, and a count of every change to it,
+    // so the end of a timed message removes that message and no later one.
+    // Both change under the game's lock.
+    std::chrono::steady_clock::time_point mensagemDesde;
+    long mensagemGeracao;
 
     // Copies that a computer move is animated with, released once it is carried out.
     Peca* pecaComputador;

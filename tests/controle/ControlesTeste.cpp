@@ -2,7 +2,11 @@
 
 #include <SDL_mixer.h>
 
+#include <atomic>
+#include <mutex>
+
 #include "desenho/AudioLigadoDesenho.h"
+#include "gui/Grafico.h"
 
 namespace {
 
@@ -33,8 +37,19 @@ TEST_F(Controles, EnterPausaEDespausa) {
         EXPECT_EQ("", mensagem());
     }
     clicaCasa("e2");
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        EXPECT_EQ(2, jogo->getJogadasPossiveis()->getTam());
+    }
+
+    // Paused during a refusal: the refusal's end leaves "Pausa!" up.
+    clicaCasa("a1");
+    ASSERT_EQ("Movimento inv\xe1lido!", mensagem());
+    tecla(SDL_SCANCODE_RETURN);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1800));
     std::lock_guard<std::recursive_mutex> t(trava());
-    EXPECT_EQ(2, jogo->getJogadasPossiveis()->getTam());
+    EXPECT_TRUE(jogo->isPausa());
+    EXPECT_EQ("Pausa!", mensagem());
 }
 
 TEST_F(Controles, PausaParaOComputador) {
@@ -187,6 +202,77 @@ TEST_F(Controles, CliquesNaVezDoComputadorENoDeslizeNaoFazemNada) {
     std::lock_guard<std::recursive_mutex> t(trava());
     EXPECT_EQ(nullptr, jogo->getJogadorJogadaPeca());
     EXPECT_EQ(0, jogo->getJogadasPossiveis()->getTam());
+}
+
+
+// Stands in for the game screen to resize the window from the window's own
+// thread and to measure each frame there, right after it is drawn.
+class QuadroMedido : public Grafico {
+public:
+    QuadroMedido(Grafico* real, GUI* gui) : real(real), gui(gui) {}
+
+    void desenha(SDL_Renderer* renderer) override {
+        if (redimensiona.exchange(false)) {
+            SDL_SetWindowSize(SDL_RenderGetWindow(renderer), 800, 700);
+        }
+        real->desenha(renderer);
+        SDL_Surface* tela = gui->getTela();
+        int esquerda = -1;
+        // The panel's first icon: the leftmost pixel off the background in
+        // the panel's band, in the left half where the centred row starts.
+        for (int x = 0; x < tela->w / 2 && esquerda < 0; x++) {
+            for (int y = 16; y < 52; y++) {
+                if (corEm(tela, x, y) != 0xE1E1E1) {
+                    esquerda = x;
+                    break;
+                }
+            }
+        }
+        std::lock_guard<std::mutex> t(trava);
+        largura = tela->w;
+        painelEsquerda = esquerda;
+        quadros++;
+    }
+
+    Grafico* real;
+    GUI* gui;
+    std::atomic<bool> redimensiona{false};
+    std::mutex trava;
+    int largura = 0;
+    int painelEsquerda = -1;
+    int quadros = 0;
+};
+
+TEST_F(Controles, JanelaRedimensionadaDesenhaOPainelCentrado) {
+    QuadroMedido quadro(s->getJogoGrafico(), gui);
+    gui->setJogoGrafico(&quadro);
+    comecaJogo();
+    auto medida = [&](int* largura, int* esquerda) {
+        std::lock_guard<std::mutex> t(quadro.trava);
+        *largura = quadro.largura;
+        *esquerda = quadro.painelEsquerda;
+        return quadro.quadros;
+    };
+    int largura = 0, antes = -1;
+    ASSERT_TRUE(espera([&] { return medida(&largura, &antes) > 0 && largura == 640; }));
+    ASSERT_GT(antes, 0);
+
+    quadro.redimensiona = true;
+    gui->repinta();
+    // The frame drawn while SDL replaces the window's surface is the one
+    // that used to read the freed surface; a later one is laid out anew.
+    int depois = -1, quadros = 0;
+    ASSERT_TRUE(espera([&] { return (quadros = medida(&largura, &depois)) > 0 && largura == 800; }));
+    ASSERT_TRUE(espera([&] { return medida(&largura, &depois) > quadros + 1; }));
+    EXPECT_EQ(antes + 80, depois) << "the panel is centred on the new width";
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        SDL_Rect bt = s->getJogoGrafico()->getAudioLigadoDesenho()->getAudioBT();
+        EXPECT_EQ(800 - bt.w - 25, bt.x);
+        EXPECT_EQ(120, jogo->getTela()->getTabuleiroX()) << "cells of 70 on the smaller side";
+    }
+    fecha();
+    gui->setJogoGrafico(s->getJogoGrafico());
 }
 
 }  // namespace
