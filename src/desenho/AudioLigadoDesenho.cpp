@@ -33,7 +33,13 @@ void AudioLigadoDesenho::finaliza() {
     audioDesligadoIMG = nullptr;
 }
 
-void AudioLigadoDesenho::desenha(Jogo* jogo, GUI*, SDL_Renderer* renderer) {
+void AudioLigadoDesenho::desenha(Jogo* jogo, GUI* gui, SDL_Renderer* renderer) {
+    // Kept in the top-right corner if the window has changed size since.
+    int largura = 0, altura = 0;
+    gui->carregaTelaDIM(&largura, &altura);
+    if (audioBT.w > 0 && largura > 0) {
+        audioBT.x = largura - audioBT.w - 25;
+    }
     SDL_Surface* img = jogo->isAudioLigado() ? audioLigadoIMG : audioDesligadoIMG;
     DesenhoApoio::copiaIMG(renderer, img, &audioBT);
 }

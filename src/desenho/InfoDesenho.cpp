@@ -45,10 +45,10 @@ int InfoDesenho::desenha(Jogo* jogo, GUI* gui, SDL_Renderer* renderer) {
         total += espacoIcone + iconeDIM + w + espacoItens;
     }
 
-    int largura = 0;
-    if (gui->getTela() != nullptr) {
-        largura = gui->getTela()->w;
-    } else {
+    // The window's width as the board sees it, so the panel follows a resize.
+    int largura = 0, altura = 0;
+    gui->carregaTelaDIM(&largura, &altura);
+    if (largura <= 0) {
         SDL_GetRendererOutputSize(renderer, &largura, nullptr);
     }
 

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include <SDL_image.h>
 #include <SDL_mixer.h>
@@ -13,8 +15,27 @@
 #include "gui/JogoGraficoListener.h"
 
 namespace {
-const char* const SOUNDFONT = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// The tunes are balanced for TimGM6mb; any other General MIDI font that
+// Debian's packages install (reached through their default-GM links) will do.
+const char* const SOUNDFONTS[] = {
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf2/default-GM.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    "/usr/share/sounds/sf3/default-GM.sf3",
+};
+
+const char* achaSoundFont() {
+    for (const char* caminho : SOUNDFONTS) {
+        std::error_code erro;
+        if (std::filesystem::is_regular_file(caminho, erro)) {
+            return caminho;
+        }
+    }
+    return nullptr;
 }
+
+}  // namespace
 
 GUI::GUI(GUI_Driver* driver)
     : periodo(30),
@@ -76,7 +97,10 @@ bool GUI::inicializaBibliotecas(const std::string& titulo, int largura, int altu
 
     IMG_Init(IMG_INIT_PNG);
     if (SDL_getenv("SDL_SOUNDFONTS") == nullptr) {
-        Mix_SetSoundFonts(SOUNDFONT);
+        const char* soundFont = achaSoundFont();
+        if (soundFont != nullptr) {
+            Mix_SetSoundFonts(soundFont);
+        }
     }
     Mix_Init(MIX_INIT_MID);
     TTF_Init();
@@ -111,7 +135,6 @@ bool GUI::inicializaBibliotecas(const std::string& titulo, int largura, int altu
         falha("cannot create the renderer");
         return false;
     }
-    tela = SDL_GetWindowSurface(janela);
 
     cursorSeta = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
     cursorMao = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
@@ -200,9 +223,22 @@ void GUI::despacha(const SDL_Event& evento) {
             }
             break;
         case SDL_WINDOWEVENT:
-            if (evento.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-                larguraJanela = evento.window.data1;
-                alturaJanela = evento.window.data2;
+            switch (evento.window.event) {
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    larguraJanela = evento.window.data1;
+                    alturaJanela = evento.window.data2;
+                    repintar = true;
+                    break;
+                // Without a compositor nobody else restores an uncovered
+                // window, and the opening screen or a sleeping tick would
+                // leave it damaged until the next click.
+                case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_SHOWN:
+                case SDL_WINDOWEVENT_RESTORED:
+                    repintar = true;
+                    break;
+                default:
+                    break;
             }
             break;
         default:
@@ -305,7 +341,12 @@ void GUI::setAberturaGraficoListener(AberturaGraficoListener* listener) {
 }
 void GUI::setJogoGraficoListener(JogoGraficoListener* listener) { jogoGraficoListener = listener; }
 
-SDL_Surface* GUI::getTela() { return tela; }
+SDL_Surface* GUI::getTela() {
+    // SDL replaces the window's surface when the window changes size, so it
+    // is asked for anew rather than kept.
+    tela = janela != nullptr ? SDL_GetWindowSurface(janela) : nullptr;
+    return tela;
+}
 SDL_Renderer* GUI::getRenderer() { return renderer; }
 TTF_Font* GUI::getFonte() { return fonte; }
 TTF_Font* GUI::getInfoFonte() { return infoFonte; }

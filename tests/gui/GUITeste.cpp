@@ -257,4 +257,46 @@ TEST(GUI, TamanhoDaJanelaConhecidoDepoisDeAberta) {
     EXPECT_EQ(640, mede.h);
 }
 
+TEST(GUI, JanelaDescobertaPedeUmNovoQuadro) {
+    Montagem m;
+    auto janelaEvento = [](Uint8 qual) {
+        SDL_Event e{};
+        e.type = SDL_WINDOWEVENT;
+        e.window.event = qual;
+        return e;
+    };
+    // Draws counted after each event has had a few passes to be served.
+    std::vector<int> desenhos;
+    std::thread roteiro;
+    struct Dispara : GUI_Listener {
+        std::function<void()> f;
+        void inicializou() override { f(); }
+        void finalizando() override {}
+        void janelaFechada() override {}
+    } janela;
+    janela.f = [&] {
+        roteiro = std::thread([&] {
+            SDL_Delay(200);
+            desenhos.push_back(m.desenhosAbertura.load());
+            for (Uint8 qual : {SDL_WINDOWEVENT_EXPOSED, SDL_WINDOWEVENT_MOVED, SDL_WINDOWEVENT_SHOWN,
+                               SDL_WINDOWEVENT_RESTORED}) {
+                SDL_Event e = janelaEvento(qual);
+                SDL_PushEvent(&e);
+                SDL_Delay(150);
+                desenhos.push_back(m.desenhosAbertura.load());
+            }
+            SDL_Event e = sair();
+            SDL_PushEvent(&e);
+        });
+    };
+    m.liga(&janela);
+    m.gui.execGUI("Jogo de Xadrez", 640, 640);
+    roteiro.join();
+    ASSERT_EQ(5u, desenhos.size());
+    EXPECT_EQ(desenhos[0] + 1, desenhos[1]) << "exposed";
+    EXPECT_EQ(desenhos[1], desenhos[2]) << "a move of the window needs no frame";
+    EXPECT_EQ(desenhos[2] + 1, desenhos[3]) << "shown";
+    EXPECT_EQ(desenhos[3] + 1, desenhos[4]) << "restored";
+}
+
 }  // namespace
