@@ -1,8 +1,9 @@
-// Generates the game's pictures and sounds: xadrez-recursos OUTPUT_FOLDER
+// Generates the game's pictures and sounds, and its desktop icons: xadrez-recursos OUTPUT_FOLDER
 #include <cstdio>
 #include <exception>
 
 #include "generate.hpp"
+#include "icon.hpp"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   }
   try {
     rec::generateAll(argv[1]);
+    rec::generateIcons(argv[1]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "xadrez-recursos: %s\n", e.what());
     return 1;

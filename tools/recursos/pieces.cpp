@@ -147,28 +147,6 @@ Vec lightDir() {
   return {x / n, y / n};
 }
 
-Color lightAt(const Palette& pal, double nx, double ny) {
-  const double n2 = nx * nx + ny * ny;
-  if (n2 > 1.0) {
-    const double k = 1.0 / std::sqrt(n2);
-    nx *= k;
-    ny *= k;
-  }
-  const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
-  const Vec l = lightDir();
-  const double lz = std::sqrt(1.0 - l.x * l.x - l.y * l.y);
-  const double lambert = std::max(0.0, nx * l.x + ny * l.y + nz * lz);
-  Color c = mix(pal.shadow, pal.lit, 0.12 + 0.88 * lambert);
-  // Half vector between the light and a viewer looking straight on.
-  double hx = l.x, hy = l.y, hz = lz + 1.0;
-  const double hn = std::sqrt(hx * hx + hy * hy + hz * hz);
-  hx /= hn;
-  hy /= hn;
-  hz /= hn;
-  const double brilho = std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), 28.0);
-  return mix(c, pal.highlight, 0.55 * brilho);
-}
-
 Canvas::Shader partShader(const Mask& m, Shade shade, const Palette& pal) {
   if (shade == Shade::Cylinder) {
     // Each row of a turned part is a circle seen edge on.
@@ -205,6 +183,28 @@ Canvas::Shader partShader(const Mask& m, Shade shade, const Palette& pal) {
 }
 
 }  // namespace
+
+Color lightAt(const Palette& pal, double nx, double ny) {
+  const double n2 = nx * nx + ny * ny;
+  if (n2 > 1.0) {
+    const double k = 1.0 / std::sqrt(n2);
+    nx *= k;
+    ny *= k;
+  }
+  const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
+  const Vec l = lightDir();
+  const double lz = std::sqrt(1.0 - l.x * l.x - l.y * l.y);
+  const double lambert = std::max(0.0, nx * l.x + ny * l.y + nz * lz);
+  Color c = mix(pal.shadow, pal.lit, 0.12 + 0.88 * lambert);
+  // Half vector between the light and a viewer looking straight on.
+  double hx = l.x, hy = l.y, hz = lz + 1.0;
+  const double hn = std::sqrt(hx * hx + hy * hy + hz * hz);
+  hx /= hn;
+  hy /= hn;
+  hz /= hn;
+  const double brilho = std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), 28.0);
+  return mix(c, pal.highlight, 0.55 * brilho);
+}
 
 Palette whitePalette() {
   return {rgb(255, 252, 240), rgb(178, 166, 140), rgb(28, 26, 24), rgb(255, 255, 255)};

@@ -45,6 +45,10 @@ Palette redPalette();
 
 PieceShape pieceShape(PieceKind kind);
 
+// Colour of a piece's surface whose normal, seen from the front, points by
+// (nx, ny) sideways and up; the light comes from the upper left.
+Color lightAt(const Palette& pal, double nx, double ny);
+
 // Draws a piece whose design box maps to samples by (x * scale + dx, y * scale + dy);
 // stroke is the outline width in design units.
 void drawPiece(Canvas& canvas, PieceKind kind, const Palette& palette, double scale, double dx, double dy,
