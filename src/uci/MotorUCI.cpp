@@ -1,0 +1,303 @@
+#include "uci/MotorUCI.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+
+#include "Perft.h"
+#include "PosicaoFEN.h"
+#include "algoritmo/Algoritmo.h"
+#include "algoritmo/Relogio.h"
+#include "jogo/Jogada.h"
+#include "jogo/Peca.h"
+#include "jogo/PecaMov.h"
+#include "uci/LeitorComandos.h"
+
+#ifndef XADREZ_VERSAO
+#define XADREZ_VERSAO "dev"
+#endif
+
+namespace {
+
+const int NIVEL_MINIMO = JogoConstantes::FACIL;
+const int NIVEL_MAXIMO = JogoConstantes::DIFICIL;
+// A point of the search's values is half a pawn (a pawn weighs 2).
+const double CENTIPEOES_POR_PONTO = 50.0;
+
+std::string minusculas(std::string s) {
+    for (char& c : s) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return s;
+}
+
+std::string junta(const std::vector<std::string>& t, std::size_t de, std::size_t ate) {
+    std::string s;
+    for (std::size_t i = de; i < ate && i < t.size(); i++) {
+        if (!s.empty()) s += ' ';
+        s += t[i];
+    }
+    return s;
+}
+
+bool leNumero(const std::string& s, long long minimo, long long maximo, long long* valor) {
+    if (s.empty() || s.size() > 12) return false;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    long long v = std::atoll(s.c_str());
+    if (v < minimo || v > maximo) return false;
+    *valor = v;
+    return true;
+}
+
+}  // namespace
+
+MotorUCI::MotorUCI(Saida saida)
+    : saida(std::move(saida)),
+      gerenciador(&partida.getJogo()),
+      nivel(NIVEL_PADRAO),
+      semente(0),
+      buscando(false),
+      parada(false),
+      liberada(false) {}
+
+MotorUCI::~MotorUCI() { encerra(); }
+
+void MotorUCI::escreve(const std::string& linha) {
+    std::lock_guard<std::mutex> trava(saidaTrava);
+    saida(linha);
+}
+
+void MotorUCI::avisa(const std::string& texto) { escreve("info string " + texto); }
+
+bool MotorUCI::processa(const std::string& linha) {
+    LeitorComandos::Comando c = LeitorComandos::interpreta(linha);
+    if (c.nome == "uci") {
+        uci();
+    } else if (c.nome == "isready") {
+        escreve("readyok");
+    } else if (c.nome == "setoption") {
+        setoption(c.args);
+    } else if (c.nome == "ucinewgame") {
+        terminaBusca();
+        partida.novaPartida();
+    } else if (c.nome == "position") {
+        // The live position is the search's; a GUI should have stopped it.
+        terminaBusca();
+        std::string erro;
+        if (!partida.posiciona(c.args, &erro)) {
+            avisa(erro + "; the position stays as it was");
+        }
+    } else if (c.nome == "go") {
+        go(c.args);
+    } else if (c.nome == "stop") {
+        para();
+    } else if (c.nome == "ponderhit") {
+        ponderhit();
+    } else if (c.nome == "quit") {
+        encerra();
+        return false;
+    }
+    // debug and register need nothing; anything else is ignored.
+    return true;
+}
+
+void MotorUCI::uci() {
+    escreve(std::string("id name Jogo de Xadrez ") + XADREZ_VERSAO);
+    escreve("id author Projeto Jogo de Xadrez");
+    escreve("option name Nivel type spin default " + std::to_string(NIVEL_PADRAO) + " min " +
+            std::to_string(NIVEL_MINIMO) + " max " + std::to_string(NIVEL_MAXIMO));
+    escreve("option name Semente type spin default 0 min 0 max " + std::to_string(SEMENTE_MAXIMA));
+    escreve("uciok");
+}
+
+void MotorUCI::setoption(const std::vector<std::string>& args) {
+    auto nome = std::find(args.begin(), args.end(), "name");
+    if (nome == args.end()) {
+        avisa("setoption needs a name");
+        return;
+    }
+    auto valor = std::find(nome, args.end(), "value");
+    std::size_t i = static_cast<std::size_t>(nome - args.begin()) + 1;
+    std::size_t v = static_cast<std::size_t>(valor - args.begin());
+    std::string opcao = junta(args, i, v);
+    if (opcao.empty()) {
+        avisa("setoption needs a name");
+        return;
+    }
+    std::string texto = valor == args.end() ? "" : junta(args, v + 1, args.size());
+    std::string chave = minusculas(opcao);
+    long long n = 0;
+    if (chave == "nivel") {
+        if (!leNumero(texto, NIVEL_MINIMO, NIVEL_MAXIMO, &n)) {
+            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for Nivel: 2 to 4; Nivel stays " +
+                  std::to_string(nivel));
+            return;
+        }
+        nivel = static_cast<int>(n);
+    } else if (chave == "semente") {
+        if (!leNumero(texto, 0, SEMENTE_MAXIMA, &n)) {
+            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for Semente: 0 to " +
+                  std::to_string(SEMENTE_MAXIMA) + "; Semente stays " + std::to_string(semente));
+            return;
+        }
+        semente = n;
+    } else {
+        avisa("unknown option '" + LeitorComandos::mostra(opcao) + "'");
+    }
+}
+
+void MotorUCI::go(const std::vector<std::string>& args) {
+    Modo modo = NORMAL;
+    // Every parameter is accepted; the depth is the level's, as in the game.
+    for (const std::string& a : args) {
+        if (a == "infinite") modo = INFINITO;
+        if (a == "ponder") modo = PONDER;
+    }
+    {
+        std::lock_guard<std::mutex> trava(estadoTrava);
+        if (buscando && !parada) {
+            avisa("a search is already running; go ignored");
+            return;
+        }
+    }
+    // A stopped search ends promptly: let its bestmove out first.
+    if (buscaThread.joinable()) buscaThread.join();
+
+    Jogo& jogo = partida.getJogo();
+    {
+        std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
+        jogo.setNivel(jogo.isVezComputador(), nivel);
+        jogo.setFim(false);
+    }
+    if (semente == 0) {
+        Relogio::solta();
+    } else {
+        Relogio::fixa(static_cast<std::time_t>(semente));
+    }
+    {
+        std::lock_guard<std::mutex> trava(estadoTrava);
+        buscando = true;
+        parada = false;
+        liberada = modo == NORMAL;
+    }
+    buscaThread = std::thread([this] { busca(); });
+}
+
+void MotorUCI::para() {
+    std::lock_guard<std::mutex> trava(estadoTrava);
+    if (!buscando) return;
+    parada = true;
+    liberada = true;
+    partida.getJogo().setFim(true);
+    estadoCond.notify_all();
+}
+
+void MotorUCI::ponderhit() {
+    // The position pondered on is now the game's: the search goes on as a
+    // normal one and answers when done.
+    std::lock_guard<std::mutex> trava(estadoTrava);
+    liberada = true;
+    estadoCond.notify_all();
+}
+
+void MotorUCI::terminaBusca() {
+    para();
+    if (buscaThread.joinable()) buscaThread.join();
+}
+
+void MotorUCI::encerra() { terminaBusca(); }
+
+void MotorUCI::busca() {
+    Jogo& jogo = partida.getJogo();
+    bool isComp = jogo.isVezComputador();
+    std::string lance;
+
+    std::vector<Perft::Lance> legais;
+    std::string primeira;
+    {
+        std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
+        legais = Perft::legais(&jogo, jogo.getJogadorPecas(), jogo.getComputadorPecas(), isComp);
+        if (legais.empty()) {
+            bool mate = jogo.isOutroReiEmXeque(jogo.getJogadorPecas(), jogo.getComputadorPecas(), !isComp);
+            avisa(mate ? "checkmate: the side to move has no legal move"
+                       : "stalemate: the side to move has no legal move");
+            lance = "0000";
+        } else {
+            Peca** lado = isComp ? jogo.getComputadorPecas() : jogo.getJogadorPecas();
+            primeira = PosicaoFEN::notacao(lado[legais[0].slot], legais[0].jogada);
+        }
+        Perft::libera(legais);
+    }
+
+    if (lance.empty()) {
+        // What the repetition rule may do is seen from the piece that
+        // made this side's last move: the search picked it if its choice
+        // counter grew.
+        Peca* repetida = nullptr;
+        int escolhas = 0;
+        int ux = -1, uy = -1;
+        {
+            std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
+            PecaMov* ultimo = jogo.getUltimoMov(isComp);
+            if (ultimo != nullptr) {
+                ux = ultimo->getX2();
+                uy = ultimo->getY2();
+                repetida = jogo.getPeca(ux, uy);
+                if (repetida != nullptr) escolhas = repetida->getJogadaCont();
+            }
+        }
+
+        int x = 0, y = 0;
+        Jogada* jogada = nullptr;
+        auto inicio = std::chrono::steady_clock::now();
+        bool achou = gerenciador.calculaMelhorJogada(&x, &y, &jogada, isComp);
+        long ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now() - inicio)
+                                        .count());
+        if (achou) {
+            Algoritmo* a = gerenciador.getAlgoritmo();
+            std::string pontos;
+            int ply = a->getPlyDoMate();
+            if (ply > 0) {
+                // Odd plies are the searching side's own mating moves.
+                pontos = "mate " + std::to_string(ply % 2 == 1 ? (ply + 1) / 2 : -(ply / 2));
+            } else {
+                pontos = "cp " + std::to_string(std::lround(a->getValorEscolhido() * CENTIPEOES_POR_PONTO));
+            }
+            long nos = a->getNosCriados();
+            bool escolheuRepetida;
+            int contador;
+            {
+                std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
+                lance = PosicaoFEN::notacao(jogo.getPeca(x, y), jogada);
+                escolheuRepetida = repetida != nullptr && repetida->getJogadaCont() > escolhas;
+                contador = jogo.getJogadaRepetidaCont(isComp);
+            }
+            delete jogada;
+            escreve("info depth " + std::to_string(jogo.getNivel(isComp)) + " nodes " + std::to_string(nos) +
+                    " time " + std::to_string(ms) + " nps " + std::to_string(nos * 1000 / std::max(ms, 1L)) +
+                    " score " + pontos + " pv " + lance);
+            std::string peca = PosicaoFEN::casa(ux, uy);
+            if (escolheuRepetida && (x != ux || y != uy)) {
+                avisa("repetition rule: the sixth consecutive choice of the piece on " + peca + " became " + lance);
+            } else if (escolheuRepetida && contador == 0) {
+                avisa("repetition rule: the sixth consecutive choice of the piece on " + peca +
+                      " stands: no other piece qualifies");
+            }
+        } else {
+            delete jogada;
+            avisa("search stopped before any move had a value; answering the first legal move");
+            lance = primeira;
+        }
+    }
+
+    std::unique_lock<std::mutex> trava(estadoTrava);
+    estadoCond.wait(trava, [this] { return liberada; });
+    buscando = false;
+    // Written under the state lock, so that a go read after this bestmove
+    // never finds the search still marked as running.
+    escreve("bestmove " + lance);
+}
