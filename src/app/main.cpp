@@ -1,16 +1,73 @@
 #include <SDL.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "app/PastaRecursos.h"
 #include "app/Sistema.h"
 
-// Built before anything else runs; constructors do no SDL work.
-Sistema* sistema = new Sistema();
+// Built in SDL_main once the game's folder is found: the information panel
+// loads its pictures in its constructor, by paths relative to that folder.
+Sistema* sistema = nullptr;
+
+namespace {
+
+const char* const USO = "usage: xadrez [--help | --version]";
+
+// The exit status for a command line that is not a plain start, or -1 to play.
+int trataOpcoes(int argc, char** argv) {
+    if (argc < 2) return -1;
+    std::string opcao = argv[1];
+    bool conhecida = opcao == "--help" || opcao == "--version";
+    if (argc == 2 && opcao == "--help") {
+        std::printf("%s: the chess game Jogo de Xadrez, played with the mouse (see xadrez(6))\n", USO);
+        return 0;
+    }
+    if (argc == 2 && opcao == "--version") {
+        std::printf("xadrez %s\n", XADREZ_VERSAO);
+        return 0;
+    }
+    const char* estranho = conhecida ? argv[2] : argv[1];
+    std::fprintf(stderr, "xadrez: %s '%s'; %s\n",
+                 estranho[0] == '-' ? "unknown option" : "unexpected argument", estranho, USO);
+    return 2;
+}
+
+// Changes into the folder that holds the game's files; false, with one line
+// naming the folders tried, when none does.
+bool entraNaPastaDosRecursos() {
+    PastaRecursos recursos(PastaRecursos::pastaDoExecutavel(), XADREZ_DADOS_RELATIVO);
+    std::string pasta = recursos.localiza();
+    std::error_code erro;
+    if (!pasta.empty()) {
+        std::filesystem::current_path(pasta, erro);
+        if (erro) std::fprintf(stderr, "xadrez: cannot enter %s: %s\n", pasta.c_str(), erro.message().c_str());
+        return !erro;
+    }
+    std::string tentadas;
+    for (const std::string& p : recursos.getCandidatas()) {
+        tentadas += (tentadas.empty() ? "" : ", ") + p;
+    }
+    std::fprintf(stderr, "xadrez: the game's pictures and sounds (img/, audio/) are in none of: %s\n",
+                 tentadas.c_str());
+    return false;
+}
+
+}  // namespace
 
 int execJogo(void* arg) {
     sistema->execJogo(arg);
     return 0;
 }
 
-int SDL_main(int, char**) {
+int SDL_main(int argc, char** argv) {
+    int status = trataOpcoes(argc, argv);
+    if (status >= 0) return status;
+    if (!entraNaPastaDosRecursos()) return 1;
+
+    sistema = new Sistema();
     static char nome[] = "Thread 0";
     SDL_Thread* jogo = SDL_CreateThread(execJogo, "jogo", nome);
     sistema->execGUI();

@@ -92,6 +92,15 @@ int main(int argc, char** argv) {
     const char* uso = "usage: xadrez-posicao jogadas FEN | perft N FEN | melhor NIVEL SEMENTE FEN";
     if (argc < 2) return erro(uso);
     std::string comando = argv[1];
+    if (argc == 2 && comando == "--help") {
+        std::cout << uso << " (see xadrez-posicao(6))\n";
+        return 0;
+    }
+    if (argc == 2 && comando == "--version") {
+        std::cout << "xadrez-posicao " << XADREZ_VERSAO << "\n";
+        return 0;
+    }
+    if (!comando.empty() && comando[0] == '-') return erro("unknown option '" + comando + "'; " + uso);
 
     Jogo jogo(nullptr);
     std::string msg;

@@ -1,0 +1,40 @@
+#ifndef APP_PASTARECURSOS_H
+#define APP_PASTARECURSOS_H
+
+#include <string>
+#include <vector>
+
+// Where the game's pictures, sounds and font are. The game opens them by
+// paths relative to its working directory, so a launcher started in the
+// home folder would find none; this picks the folder to change into: the
+// working directory as ever, else the executable's own folder (a build
+// folder), else the data folder installed beside it.
+class PastaRecursos {
+public:
+    // pastaExecutavel: the folder holding the running executable; empty
+    // when it cannot be told, and then only the working directory counts.
+    // dadosRelativo: the installed data folder relative to that folder.
+    PastaRecursos(const std::string& pastaExecutavel, const std::string& dadosRelativo);
+
+    // The folders looked at, in order, without repeats; the first is the
+    // working directory.
+    const std::vector<std::string>& getCandidatas() const { return candidatas; }
+
+    // The first folder that holds the files, or empty when none does.
+    std::string localiza() const;
+
+    // A folder holds the files when both img/ and audio/ have the game's own
+    // opening picture and tune in them: a home folder with unrelated img/
+    // and audio/ folders does not count.
+    static bool isCompleta(const std::string& pasta);
+
+    // The running executable's folder, empty if the system cannot tell.
+    static std::string pastaDoExecutavel();
+
+private:
+    void acrescenta(const std::string& pasta);
+
+    std::vector<std::string> candidatas;
+};
+
+#endif
