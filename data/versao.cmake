@@ -1,5 +1,6 @@
-# The version and its date are those of the newest entry of the changelog, so
-# the package, the manual pages, the metadata and --version cannot disagree.
+# The version, its date and the maintainer are those of the newest entry of
+# the changelog, so the package, the manual pages, the metadata and --version
+# cannot disagree.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog _entrada LIMIT_COUNT 1)
 if(NOT _entrada MATCHES "^xadrez \\(([0-9]+\\.[0-9]+\\.[0-9]+)\\)")
   message(FATAL_ERROR "data/changelog does not start with an entry 'xadrez (X.Y.Z)'")
@@ -8,6 +9,10 @@ set(XADREZ_VERSAO ${CMAKE_MATCH_1})
 
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog _assinatura REGEX "^ -- " LIMIT_COUNT 1)
 set(_meses Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+if(NOT _assinatura MATCHES "^ -- ([^<]+ <[^>]+>)  ")
+  message(FATAL_ERROR "data/changelog: no maintainer in the newest entry's signature line")
+endif()
+set(XADREZ_MANTENEDOR ${CMAKE_MATCH_1})
 if(NOT _assinatura MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
   message(FATAL_ERROR "data/changelog: no date in the newest entry's signature line")
 endif()
