@@ -5,7 +5,8 @@
 #include "jogo/JogadaRoque.h"
 #include "jogo/JogoConstantes.h"
 
-JogadaLista::JogadaLista() : jogadas(), tam(0) {}
+// Only the first tam slots are ever read, so the others stay as they are.
+JogadaLista::JogadaLista() : tam(0) {}
 
 JogadaLista::~JogadaLista() { deletaTodasAsJogadas(); }
 

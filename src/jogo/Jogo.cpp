@@ -1,12 +1,12 @@
 #include "jogo/Jogo.h"
 
+#include <cstdint>
+
 #include "gui/Tela.h"
 #include "jogo/BispoPecaJogada.h"
 #include "jogo/CavaloPecaJogada.h"
-#include "jogo/CopiaPecas.h"
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
-#include "jogo/JogadaRoque.h"
 #include "jogo/PeaoPecaJogada.h"
 #include "jogo/Peca.h"
 #include "jogo/PecaJogadaParams.h"
@@ -220,13 +220,71 @@ namespace {
 const int DIRECOES_TORRE[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
 const int DIRECOES_BISPO[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 const int SALTOS_CAVALO[8][2] = {{-2, -1}, {-2, 1}, {2, -1}, {2, 1}, {-1, -2}, {1, -2}, {-1, 2}, {1, 2}};
+const int PASSOS_REI[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
 
 bool valida(int x, int y) { return x >= 0 && x <= 7 && y >= 0 && y <= 7; }
 
+// For every square, as sets of squares (bit y * 8 + x): each of the eight
+// lines out of it (the rook's four, then the bishop's four), the rook's and
+// the bishop's lines together, the squares a knight's jump or a king's step
+// away, and per side the squares from which a pawn of that side takes on it.
+struct Raios {
+    std::uint64_t linha[64][8];
+    std::uint64_t linhasTorre[64];
+    std::uint64_t linhasBispo[64];
+    std::uint64_t cavalo[64];
+    std::uint64_t rei[64];
+    std::uint64_t peao[2][64];
+
+    Raios() {
+        for (int c = 0; c < 64; c++) {
+            int x = c % 8, y = c / 8;
+            linhasTorre[c] = linhasBispo[c] = cavalo[c] = rei[c] = 0;
+            for (int d = 0; d < 8; d++) {
+                const int* dir = d < 4 ? DIRECOES_TORRE[d] : DIRECOES_BISPO[d - 4];
+                linha[c][d] = 0;
+                for (int k = 1; valida(x + k * dir[0], y + k * dir[1]); k++) {
+                    linha[c][d] |= bit(x + k * dir[0], y + k * dir[1]);
+                }
+                (d < 4 ? linhasTorre[c] : linhasBispo[c]) |= linha[c][d];
+            }
+            for (int i = 0; i < 8; i++) {
+                if (valida(x + SALTOS_CAVALO[i][0], y + SALTOS_CAVALO[i][1])) {
+                    cavalo[c] |= bit(x + SALTOS_CAVALO[i][0], y + SALTOS_CAVALO[i][1]);
+                }
+                if (valida(x + PASSOS_REI[i][0], y + PASSOS_REI[i][1])) {
+                    rei[c] |= bit(x + PASSOS_REI[i][0], y + PASSOS_REI[i][1]);
+                }
+            }
+            // A pawn takes diagonally forward, so it stands one row behind:
+            // the computer's pawns advance towards larger rows.
+            for (int lado = 0; lado < 2; lado++) {
+                peao[lado][c] = 0;
+                int py = y - (lado == 1 ? 1 : -1);
+                for (int dx = -1; dx <= 1; dx += 2) {
+                    if (valida(x + dx, py)) peao[lado][c] |= bit(x + dx, py);
+                }
+            }
+        }
+    }
+
+    static std::uint64_t bit(int x, int y) { return std::uint64_t{1} << (y * 8 + x); }
+};
+
+const Raios& raios() {
+    static const Raios r;
+    return r;
+}
+
+// The nearest occupied square of a line: the rook's second and fourth and
+// the bishop's last two lines run towards higher squares.
+int primeiraOcupada(std::uint64_t ocupadasNaLinha, int direcao) {
+    bool crescente = direcao == 1 || direcao == 3 || direcao == 6 || direcao == 7;
+    return crescente ? __builtin_ctzll(ocupadasNaLinha) : 63 - __builtin_clzll(ocupadasNaLinha);
+}
+
 // What the generators would capture or reach, answered without building
 // move lists. Each mirrors the generator of its piece with castling left out.
-
-const int PASSOS_REI[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
 
 // Does the piece list (x, y) among its targets? Targets are empty squares
 // or squares of the other side, as the square rule makes them.
@@ -270,41 +328,32 @@ bool saltaAte(Tabuleiro& t, int px, int py, int x, int y, bool isComp, const int
     return false;
 }
 
-// Is the square (rx, ry) of the other side's king reached by a piece of side isComp?
-bool isCasaDoReiAtacada(Tabuleiro& t, int rx, int ry, bool isComp) {
-    auto lado = [&](Peca* c, int tipo1, int tipo2) {
-        return c != nullptr && c->isDeComp() == isComp && (c->getTipo() == tipo1 || c->getTipo() == tipo2);
-    };
-    for (int d = 0; d < 4; d++) {
-        for (int k = 0; k < 2; k++) {
-            const int(*direcoes)[2] = k == 0 ? DIRECOES_TORRE : DIRECOES_BISPO;
-            int deslizante = k == 0 ? JogoConstantes::TORRE : JogoConstantes::BISPO;
-            int x = rx + direcoes[d][0];
-            int y = ry + direcoes[d][1];
-            while (valida(x, y)) {
-                Peca* c = t.getPeca(x, y);
-                if (c != nullptr) {
-                    if (lado(c, deslizante, JogoConstantes::RAINHA)) return true;
-                    break;
-                }
-                x += direcoes[d][0];
-                y += direcoes[d][1];
-            }
-        }
+// Is the square (rx, ry) of the other side's king reached by a piece of
+// side isComp? Exactly when, looking out from the king's square, such a
+// piece is the first one met along its line, or stands a knight's jump, a
+// step or a pawn's diagonal away.
+bool isCasaDoReiAtacada(const Tabuleiro& t, int rx, int ry, bool isComp) {
+    const Raios& r = raios();
+    int c = ry * 8 + rx;
+    if ((r.cavalo[c] & t.getCasas(isComp, JogoConstantes::CAVALO)) != 0 ||
+        (r.rei[c] & t.getCasas(isComp, JogoConstantes::REI)) != 0 ||
+        (r.peao[isComp ? 1 : 0][c] & t.getCasas(isComp, JogoConstantes::PEAO)) != 0) {
+        return true;
     }
-    for (int i = 0; i < 8; i++) {
-        int x = rx + SALTOS_CAVALO[i][0];
-        int y = ry + SALTOS_CAVALO[i][1];
-        if (valida(x, y) && lado(t.getPeca(x, y), JogoConstantes::CAVALO, JogoConstantes::CAVALO)) return true;
-        x = rx + PASSOS_REI[i][0];
-        y = ry + PASSOS_REI[i][1];
-        if (valida(x, y) && lado(t.getPeca(x, y), JogoConstantes::REI, JogoConstantes::REI)) return true;
+    std::uint64_t rainhas = t.getCasas(isComp, JogoConstantes::RAINHA);
+    std::uint64_t torres = t.getCasas(isComp, JogoConstantes::TORRE) | rainhas;
+    std::uint64_t bispos = t.getCasas(isComp, JogoConstantes::BISPO) | rainhas;
+    bool linhaTorre = (r.linhasTorre[c] & torres) != 0;
+    bool linhaBispo = (r.linhasBispo[c] & bispos) != 0;
+    if (!linhaTorre && !linhaBispo) {
+        return false;
     }
-    // A pawn of side isComp takes diagonally forward, so it stands one row behind.
-    int py = ry - (isComp ? 1 : -1);
-    for (int dx = -1; dx <= 1; dx += 2) {
-        if (valida(rx + dx, py) && lado(t.getPeca(rx + dx, py), JogoConstantes::PEAO, JogoConstantes::PEAO)) {
-            return true;
+    std::uint64_t ocupadas = t.getOcupadas();
+    for (int d = linhaTorre ? 0 : 4; d < (linhaBispo ? 8 : 4); d++) {
+        std::uint64_t naLinha = r.linha[c][d] & ocupadas;
+        if (naLinha != 0) {
+            std::uint64_t primeira = std::uint64_t{1} << primeiraOcupada(naLinha, d);
+            if ((primeira & (d < 4 ? torres : bispos)) != 0) return true;
         }
     }
     return false;
@@ -314,37 +363,37 @@ bool isCasaDoReiAtacada(Tabuleiro& t, int rx, int ry, bool isComp) {
 
 void Jogo::filtraJogadas(JogadaLista* lista, Peca** jogador, Peca** computador, int x, int y,
                          bool isComp) {
+    Tabuleiro t(jogador, computador);
+    filtraJogadas(lista, t, x, y, isComp);
+}
+
+void Jogo::filtraJogadas(JogadaLista* lista, Tabuleiro& t, int x, int y, bool isComp) {
+    // Each move is tried on the position itself and taken back.
     lista->mantemSe([&](Jogada* jogada) {
-        CopiaPecas copia(jogador, computador);
-        Peca** a = copia.getJogador();
-        Peca** b = copia.getComputador();
+        int marca = t.marca();
         // An en passant capture takes a pawn off a square other than the target.
         if (jogada->getTipo() == JOGADA_EN_PASSANT && jogada->getCaptura() != nullptr) {
-            Peca* capturada = getPeca(a, b, jogada->getCaptura()->getPosX(),
-                                      jogada->getCaptura()->getPosY());
+            Peca* capturada = t.getPeca(jogada->getCaptura()->getPosX(), jogada->getCaptura()->getPosY());
             if (capturada != nullptr) {
-                capturada->setRemovida(true);
+                t.remove(capturada);
             }
         }
-        move(a, b, x, y, jogada->getPosX(), jogada->getPosY());
-        return !isOutroReiEmXeque(a, b, !isComp);
+        t.move(x, y, jogada->getPosX(), jogada->getPosY());
+        bool fica = !isOutroReiEmXeque(t, !isComp);
+        t.desfaz(marca);
+        return fica;
     });
 }
 
 bool Jogo::isOutroReiEmXeque(Peca** jogador, Peca** computador, bool isComp) {
-    // A piece of side isComp captures the king exactly when, looking out
-    // from the king's square, it is the first piece met along its line or
-    // stands a knight's jump, a step or a pawn's diagonal away.
-    Peca** outros = isComp ? jogador : computador;
-    auto isRei = [](Peca* p) { return !p->isRemovida() && p->getTipo() == REI; };
-    bool temRei = false;
-    for (int i = 0; i < 16 && !temRei; i++) temRei = isRei(outros[i]);
-    if (!temRei) {
-        return false;
-    }
     Tabuleiro t(jogador, computador);
-    for (int i = 0; i < 16; i++) {
-        if (isRei(outros[i]) && isCasaDoReiAtacada(t, outros[i]->getPosX(), outros[i]->getPosY(), isComp)) {
+    return isOutroReiEmXeque(t, isComp);
+}
+
+bool Jogo::isOutroReiEmXeque(Tabuleiro& t, bool isComp) {
+    for (std::uint64_t reis = t.getCasas(!isComp, REI); reis != 0; reis &= reis - 1) {
+        int c = __builtin_ctzll(reis);
+        if (isCasaDoReiAtacada(t, c % 8, c / 8, isComp)) {
             return true;
         }
     }
@@ -356,28 +405,30 @@ bool Jogo::isOutroReiEmXeque(bool isComp) {
 }
 
 int Jogo::isEstaEmXequeMateOuEmpate(Peca** jogador, Peca** computador, bool isComp) {
-    Peca** lado = isComp ? computador : jogador;
+    Tabuleiro t(jogador, computador);
+    return isEstaEmXequeMateOuEmpate(t, isComp);
+}
+
+int Jogo::isEstaEmXequeMateOuEmpate(Tabuleiro& t, bool isComp) {
+    Peca** lado = isComp ? t.getComputadorPecas() : t.getJogadorPecas();
+    JogadaLista lista;
     for (int i = 0; i < 16; i++) {
         Peca* p = lado[i];
         if (p->isRemovida()) {
             continue;
         }
-        JogadaLista lista;
-        {
-            Tabuleiro vista(jogador, computador);
-            calculaJogadasPossiveis(&lista, &vista, p->getPosX(), p->getPosY(), p->getTipo(),
-                                    isComp, true);
-        }
-        filtraJogadas(&lista, jogador, computador, p->getPosX(), p->getPosY(), isComp);
+        lista.deletaTodasAsJogadas();
+        calculaJogadasPossiveis(&lista, &t, p->getPosX(), p->getPosY(), p->getTipo(), isComp, true);
+        filtraJogadas(&lista, t, p->getPosX(), p->getPosY(), isComp);
         if (lista.getTam() > 0) {
             return EM_JOGO;
         }
     }
-    if (isOutroReiEmXeque(jogador, computador, !isComp)) {
+    if (isOutroReiEmXeque(t, !isComp)) {
         return isComp ? BRANCAS_VENCERAM : PRETAS_VENCERAM;
     }
     // A side that can still castle is not stalemated.
-    if (temRoqueLegal(jogador, computador, isComp)) {
+    if (temRoqueLegal(t.getJogadorPecas(), t.getComputadorPecas(), isComp)) {
         return EM_JOGO;
     }
     return isComp == vezComputador ? EMPATE : EM_JOGO;
@@ -413,6 +464,11 @@ bool Jogo::temRoqueLegal(Peca** jogador, Peca** computador, bool isComp) {
 Peca* Jogo::capturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computador, int x, int y,
                              bool isComp, bool isIncluirRei) {
     Tabuleiro t(jogador, computador);
+    return capturaOutraPeca(atacantes, t, x, y, isComp, isIncluirRei);
+}
+
+Peca* Jogo::capturaOutraPeca(Peca** atacantes, Tabuleiro& t, int x, int y, bool isComp,
+                             bool isIncluirRei) {
     for (int i = 0; i < 16; i++) {
         Peca* p = atacantes[i];
         if (p->isRemovida() || (!isIncluirRei && p->getTipo() == REI) ||
@@ -459,49 +515,18 @@ bool Jogo::isCapturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computado
     return capturaOutraPeca(atacantes, jogador, computador, x, y, isComp, true) != nullptr;
 }
 
+bool Jogo::isCapturaOutraPeca(Peca** atacantes, Tabuleiro& t, int x, int y, bool isComp) {
+    return capturaOutraPeca(atacantes, t, x, y, isComp, true) != nullptr;
+}
+
 bool Jogo::move(Peca** jogador, Peca** computador, int x1, int y1, int x2, int y2) {
-    Peca* alvo = getPeca(jogador, computador, x2, y2);
-    if (alvo != nullptr) {
-        alvo->setRemovida(true);
-    }
-    Peca* p = getPeca(jogador, computador, x1, y1);
-    if (p == nullptr) {
-        return false;
-    }
-    p->setPosX(x2);
-    p->setPosY(y2);
-    return true;
+    Tabuleiro t(jogador, computador);
+    return t.move(x1, y1, x2, y2);
 }
 
 void Jogo::move2(Peca** jogador, Peca** computador, Peca* peca, Jogada* jogada) {
-    peca->setAnimPosX(0);
-    peca->setAnimPosY(0);
-    if (jogada->getTipo() == JOGADA_ROQUE) {
-        JogadaRoque* roque = static_cast<JogadaRoque*>(jogada);
-        Peca* torre = getPeca(jogador, computador, roque->getTorre()->getPosX(),
-                              roque->getTorre()->getPosY());
-        if (torre != nullptr) {
-            torre->setAnimPosX(0);
-            torre->setAnimPosY(0);
-        }
-        move(jogador, computador, roque->getRei()->getPosX(), roque->getRei()->getPosY(),
-             roque->getReiPosX(), roque->getReiPosY());
-        move(jogador, computador, roque->getTorre()->getPosX(), roque->getTorre()->getPosY(),
-             roque->getTorrePosX(), roque->getTorrePosY());
-    } else {
-        if (jogada->getTipo() == JOGADA_EN_PASSANT && jogada->getCaptura() != nullptr) {
-            Peca* capturada = getPeca(jogador, computador, jogada->getCaptura()->getPosX(),
-                                      jogada->getCaptura()->getPosY());
-            if (capturada != nullptr) {
-                capturada->setRemovida(true);
-            }
-        }
-        move(jogador, computador, peca->getPosX(), peca->getPosY(), jogada->getPosX(),
-             jogada->getPosY());
-    }
-    if (peca->getTipo() == PEAO && (jogada->getPosY() == 0 || jogada->getPosY() == 7)) {
-        peca->setTipo(RAINHA);
-    }
+    Tabuleiro t(jogador, computador);
+    t.move2(peca, jogada);
 }
 
 void Jogo::move2(Peca* peca, Jogada* jogada) { move2(jogadorPecas, computadorPecas, peca, jogada); }

@@ -18,6 +18,7 @@ class PeaoPecaJogada;
 class Peca;
 class PecaMov;
 class RainhaPecaJogada;
+class Tabuleiro;
 class ReiPecaJogada;
 class Tela;
 class TorrePecaJogada;
@@ -74,6 +75,17 @@ public:
                            bool isComp, bool isIncluirRei);
     bool isCapturaOutraPeca(Peca** atacantes, Peca** jogador, Peca** computador, int x, int y,
                             bool isComp);
+
+    // The same questions on a position indexed by square, which the search
+    // and the perft counts keep for a whole tree. The trials of filtraJogadas
+    // make each move on the position and take it back, so its sets are the
+    // same when it answers.
+    void filtraJogadas(JogadaLista* lista, Tabuleiro& t, int x, int y, bool isComp);
+    bool isOutroReiEmXeque(Tabuleiro& t, bool isComp);
+    int isEstaEmXequeMateOuEmpate(Tabuleiro& t, bool isComp);
+    Peca* capturaOutraPeca(Peca** atacantes, Tabuleiro& t, int x, int y, bool isComp,
+                           bool isIncluirRei);
+    bool isCapturaOutraPeca(Peca** atacantes, Tabuleiro& t, int x, int y, bool isComp);
     bool move(Peca** jogador, Peca** computador, int x1, int y1, int x2, int y2);
     void move2(Peca** jogador, Peca** computador, Peca* peca, Jogada* jogada);
     void move2(Peca* peca, Jogada* jogada);
