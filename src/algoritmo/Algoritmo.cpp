@@ -25,9 +25,13 @@ Algoritmo::Algoritmo(Jogo* jogo)
     : jogadorPecas(),
       computadorPecas(),
       jogo(jogo),
+      posicao(trabalho.getJogador(), trabalho.getComputador()),
+      noDaPosicao(nullptr),
       temFoto(false),
-      posicoes(8),
+      guardaArvore(false),
       nosCriados(0),
+      nosVivos(0),
+      nosVivosMaximo(0),
       valorEscolhido(0.0f),
       plyDoMate(0) {
     for (int i = 0; i < 16; i++) {
@@ -60,7 +64,10 @@ void Algoritmo::fotografa() {
     descartaFoto();
     foto.copiaDe(jogo->getJogadorPecas(), jogo->getComputadorPecas());
     temFoto = true;
+    noDaPosicao = nullptr;
     nosCriados = 0;
+    nosVivos = 0;
+    nosVivosMaximo = 0;
 }
 
 void Algoritmo::descartaFoto() {
@@ -71,48 +78,76 @@ void Algoritmo::descartaFoto() {
     temFoto = false;
 }
 
-void Algoritmo::reconstroi(MiniMaxNo* no, CopiaPecas& destino) {
-    destino = foto;
+void Algoritmo::reconstroi(MiniMaxNo* no) {
+    trabalho = foto;
+    posicao.reindexa();
     caminho.clear();
     for (MiniMaxNo* n = no; n != nullptr && n->pai != nullptr; n = n->pai) {
         caminho.push_back(n);
     }
-    Peca** jogador = destino.getJogador();
-    Peca** computador = destino.getComputador();
     for (auto it = caminho.rbegin(); it != caminho.rend(); ++it) {
         MiniMaxNo* n = *it;
-        Peca* peca = jogo->getPeca(jogador, computador, n->posX, n->posY);
+        Peca* peca = posicao.getPeca(n->posX, n->posY);
         if (peca != nullptr) {
-            jogo->move2(jogador, computador, peca, n->jogada);
+            posicao.move2(peca, n->jogada);
         }
     }
+    // Nothing below this node takes these moves back.
+    posicao.esquece();
+    noDaPosicao = no;
+}
+
+void Algoritmo::contaNovoNo() {
+    long criados = ++nosCriados;
+    if (++nosVivos > nosVivosMaximo) {
+        nosVivosMaximo = nosVivos;
+    }
+    if (aoCriarNo) {
+        aoCriarNo(criados);
+    }
+}
+
+void Algoritmo::descarta(MiniMaxNo* no, MiniMaxNo* resultado, MiniMaxNo* vazio) {
+    if (guardaArvore || resultado == vazio) {
+        return;
+    }
+    MiniMaxNo* filho = resultado;
+    while (filho->pai != no) {
+        filho = filho->pai;
+    }
+    if (resultado->jogada == nullptr) {
+        // An empty result further down: in no children list.
+        delete resultado;
+    }
+    no->removeFilho(filho);
+    limpaMiniMaxArvore(&filho);
 }
 
 // --- search ----------------------------------------------------------------
 
-// Scores jogada of peca (a detached copy) on the rebuilt position, which it
-// plays the move on.
+// Scores jogada of peca (a detached copy) on posicao, which it plays the
+// move on.
 float Algoritmo::pontuaJogada(Peca* peca, Jogada* jogada, int nivelProfundidade, int profundidade,
                               bool isComp, bool* xequeMate) {
     Peca** outras = isComp ? jogadorPecas : computadorPecas;
     bool primeiraJogada = profundidade == nivelProfundidade;
 
     float ameaca = 0.0f;
-    if (primeiraJogada && jogo->isCapturaOutraPeca(outras, jogadorPecas, computadorPecas,
-                                                   peca->getPosX(), peca->getPosY(), !isComp)) {
+    if (primeiraJogada &&
+        jogo->isCapturaOutraPeca(outras, posicao, peca->getPosX(), peca->getPosY(), !isComp)) {
         ameaca = calculaPeso(peca);
     }
 
-    // The piece of the copy moves, so a promoted pawn already stands there
-    // as a queen when check and mate are tested.
-    Peca* movida = jogo->getPeca(jogadorPecas, computadorPecas, peca->getPosX(), peca->getPosY());
-    jogo->move2(jogadorPecas, computadorPecas, movida, jogada);
+    // The piece of the position moves, so a promoted pawn already stands
+    // there as a queen when check and mate are tested.
+    Peca* movida = posicao.getPeca(peca->getPosX(), peca->getPosY());
+    posicao.move2(movida, jogada);
 
-    bool xeque = jogo->isOutroReiEmXeque(jogadorPecas, computadorPecas, isComp);
+    bool xeque = jogo->isOutroReiEmXeque(posicao, isComp);
     int mate = isComp ? Jogo::PRETAS_VENCERAM : Jogo::BRANCAS_VENCERAM;
     float pontos = 0.0f;
     *xequeMate = false;
-    if (xeque && jogo->isEstaEmXequeMateOuEmpate(jogadorPecas, computadorPecas, !isComp) == mate) {
+    if (xeque && jogo->isEstaEmXequeMateOuEmpate(posicao, !isComp) == mate) {
         pontos = static_cast<float>((4 - profundidade) * 1000);
         *xequeMate = true;
     }
@@ -123,9 +158,8 @@ float Algoritmo::pontuaJogada(Peca* peca, Jogada* jogada, int nivelProfundidade,
     }
 
     if (primeiraJogada) {
-        if (ameaca > 0.0f && !jogo->isCapturaOutraPeca(outras, jogadorPecas, computadorPecas,
-                                                       jogada->getPosX(), jogada->getPosY(),
-                                                       !isComp)) {
+        if (ameaca > 0.0f && !jogo->isCapturaOutraPeca(outras, posicao, jogada->getPosX(),
+                                                       jogada->getPosY(), !isComp)) {
             pontos += ameaca;
         } else if (xeque) {
             pontos += peca->getJogadaCont() * 0.0001f + 0.002f;
@@ -148,18 +182,13 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
     MiniMaxNo* melhor = vazio;
     bool fim = false;
 
-    // The node's position is rebuilt once: listing moves only reads it, and
-    // every move is scored on a fresh copy of it. A deeper call uses the
-    // slot of its own depth, so this one stays intact meanwhile.
-    if (static_cast<int>(posicoes.size()) <= profundidade) {
-        posicoes.resize(profundidade + 1);
+    // Every move below is made on posicao and taken back once its subtree
+    // has been searched, so on entry it shows this node's position (only a
+    // top-level call has to rebuild it).
+    if (no != noDaPosicao) {
+        reconstroi(no);
     }
-    CopiaPecas& posicao = posicoes[profundidade];
-    reconstroi(no, posicao);
-    Peca** jogador = posicao.getJogador();
-    Peca** computador = posicao.getComputador();
-    Tabuleiro vista(jogador, computador);
-    Peca** proprias = isComp ? computador : jogador;
+    Peca** proprias = isComp ? computadorPecas : jogadorPecas;
     JogadaLista lista;
 
     for (int i = 0; i < 16 && !fim && !jogo->isFim(); i++) {
@@ -170,13 +199,13 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
         Peca peca = *original;
         lista.deletaTodasAsJogadas();
         // Castling is never searched.
-        jogo->calculaJogadasPossiveis(&lista, &vista, peca.getPosX(), peca.getPosY(),
+        jogo->calculaJogadasPossiveis(&lista, &posicao, peca.getPosX(), peca.getPosY(),
                                       peca.getTipo(), isComp, true);
-        jogo->filtraJogadas(&lista, jogador, computador, peca.getPosX(), peca.getPosY(), isComp);
+        jogo->filtraJogadas(&lista, posicao, peca.getPosX(), peca.getPosY(), isComp);
 
         for (int j = 0; j < lista.getTam() && !jogo->isFim(); j++) {
             Jogada* jogada = lista.getJogada(j)->nova();
-            trabalho = posicao;
+            int marca = posicao.marca();
             bool xequeMate = false;
             float pontos = pontuaJogada(&peca, jogada, nivelProfundidade, profundidade, isComp,
                                         &xequeMate);
@@ -191,33 +220,34 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
             filho->xequeMate = xequeMate;
             filho->pai = no;
             no->addFilho(filho);
-            long criados = ++nosCriados;
-            if (aoCriarNo) {
-                aoCriarNo(criados);
-            }
+            contaNovoNo();
 
             if (filho->xequeMate) {
+                posicao.desfaz(marca);
+                descarta(no, melhor, vazio);
                 melhor = filho;
                 fim = true;
                 break;
             }
 
+            noDaPosicao = filho;
             MiniMaxNo* r = minimax(filho, !isMax, nivelProfundidade, profundidade - 1, alfa, beta,
                                    !isComp);
+            posicao.desfaz(marca);
+            noDaPosicao = no;
+
+            if (isMax ? r->valor > melhor->valor : r->valor < melhor->valor) {
+                descarta(no, melhor, vazio);
+                melhor = r;
+            } else {
+                descarta(no, r, vazio);
+            }
             if (isMax) {
-                if (r->valor > melhor->valor) {
-                    melhor = r;
-                }
                 if (melhor->valor > alfa) {
                     alfa = melhor->valor;
                 }
-            } else {
-                if (r->valor < melhor->valor) {
-                    melhor = r;
-                }
-                if (melhor->valor < beta) {
-                    beta = melhor->valor;
-                }
+            } else if (melhor->valor < beta) {
+                beta = melhor->valor;
             }
             if (alfa >= beta) {
                 fim = true;
@@ -226,14 +256,21 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
         }
     }
 
+    MiniMaxNo* resposta = melhor;
     if (melhor == vazio) {
         // No move here, or the end flag stopped the search first.
         vazio->valor = 0.0f;
-        resultadosVazios.push_back(vazio);
-        return vazio;
+        if (guardaArvore) {
+            resultadosVazios.push_back(vazio);
+        }
+    } else {
+        delete vazio;
     }
-    delete vazio;
-    return melhor;
+    if (!guardaArvore && no->pai == nullptr && resposta->jogada == nullptr) {
+        // The whole search's answer is an empty result: freed with the snapshot.
+        resultadosVazios.push_back(resposta);
+    }
+    return resposta;
 }
 
 void Algoritmo::limpaMiniMaxArvore(MiniMaxNo** no) {
@@ -250,6 +287,7 @@ void Algoritmo::limpaMiniMaxArvore(MiniMaxNo** no) {
     }
     delete n->jogada;
     delete n;
+    nosVivos--;
 }
 
 // --- move choice -----------------------------------------------------------
@@ -266,6 +304,8 @@ bool Algoritmo::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp
 
     MiniMaxNo* raiz = new MiniMaxNo();
     nosCriados = 1;
+    nosVivos = 1;
+    nosVivosMaximo = 1;
     Relogio::semeia();
     MiniMaxNo* resposta = minimax(raiz, true, nivel, nivel, MENOS_INFINITO, MAIS_INFINITO, isComp);
 

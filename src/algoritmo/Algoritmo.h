@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "jogo/CopiaPecas.h"
+#include "jogo/Tabuleiro.h"
 
 class Jogada;
 class Jogo;
@@ -48,9 +49,18 @@ public:
     void fotografa();
     void descartaFoto();
 
+    // A search keeps only what the read-out still needs: the nodes on the
+    // path being searched and the best line found so far below each of
+    // them. With guardaArvore set it keeps every node until the tree is
+    // released, for looking at a whole tree.
+    void setGuardaArvore(bool guarda) { guardaArvore = guarda; }
+
     // Tree nodes created since the last fotografa(): the root of
     // calculaMelhorJogada and every child, not the empty results.
     long getNosCriados() const { return nosCriados; }
+    // Tree nodes alive now, and the most alive at once, since fotografa().
+    long getNosVivos() const { return nosVivos; }
+    long getNosVivosMaximo() const { return nosVivosMaximo; }
     // Called after each child node is created, with the count so far.
     void setAoCriarNo(std::function<void(long)> observador) { aoCriarNo = observador; }
 
@@ -65,26 +75,39 @@ public:
     Algoritmo& operator=(const Algoritmo&) = delete;
 
 private:
-    // The snapshot with the moves from the root down to no replayed on it.
-    void reconstroi(MiniMaxNo* no, CopiaPecas& destino);
+    // Makes posicao show the node: the snapshot with the moves from the
+    // root down to it carried out.
+    void reconstroi(MiniMaxNo* no);
+    // Scores jogada of peca and leaves it made on posicao.
     float pontuaJogada(Peca* peca, Jogada* jogada, int nivelProfundidade, int profundidade,
                        bool isComp, bool* xequeMate);
+    // A result of no's search that is no longer its best: the child of no
+    // whose subtree holds it is released, and the result with it.
+    void descarta(MiniMaxNo* no, MiniMaxNo* resultado, MiniMaxNo* vazio);
+    void contaNovoNo();
 
-    // The working copy a move is scored on; it points into trabalho.
+    // The working position, which points into trabalho.
     Peca* jogadorPecas[16];
     Peca* computadorPecas[16];
     Jogo* jogo;
     CopiaPecas trabalho;
+    // trabalho looked up by square: every move of the tree is made on it
+    // before its subtree is searched and taken back after.
+    Tabuleiro posicao;
+    // The node whose position posicao shows.
+    MiniMaxNo* noDaPosicao;
     // The live position as it stood when the search began.
     CopiaPecas foto;
     bool temFoto;
-    // The position of the node being expanded at each remaining depth.
-    std::vector<CopiaPecas> posicoes;
-    // Empty result nodes that a call answered: they are in no children
-    // list, so the tree release does not reach them.
+    bool guardaArvore;
+    // Empty result nodes that are in no children list, so the tree
+    // release does not reach them: the answer of a whole search, and with
+    // guardaArvore every one.
     std::vector<MiniMaxNo*> resultadosVazios;
     std::vector<MiniMaxNo*> caminho;
     std::atomic<long> nosCriados;
+    long nosVivos;
+    long nosVivosMaximo;
     std::function<void(long)> aoCriarNo;
     float valorEscolhido;
     int plyDoMate;

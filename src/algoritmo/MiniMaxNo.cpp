@@ -12,3 +12,14 @@ MiniMaxNo::MiniMaxNo()
       filhos(nullptr) {}
 
 void MiniMaxNo::addFilho(MiniMaxNo* filho) { filhos = new Celula{filho, filhos}; }
+
+void MiniMaxNo::removeFilho(MiniMaxNo* filho) {
+    for (Celula** c = &filhos; *c != nullptr; c = &(*c)->proximo) {
+        if ((*c)->no == filho) {
+            Celula* fora = *c;
+            *c = fora->proximo;
+            delete fora;
+            return;
+        }
+    }
+}

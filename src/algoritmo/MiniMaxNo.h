@@ -24,6 +24,8 @@ public:
 
     // Puts filho at the front of the children list.
     void addFilho(MiniMaxNo* filho);
+    // Takes filho out of the children list; filho itself is not freed.
+    void removeFilho(MiniMaxNo* filho);
 
     Jogada* jogada;  // owned; none at the root and in an empty result
     int posX;

@@ -56,6 +56,7 @@ struct Arvore {
 
     Arvore(const std::string& fen, int nivel, unsigned semente = 1) {
         monta(jogo, fen);
+        algoritmo.setGuardaArvore(true);
         algoritmo.fotografa();
         raiz = new MiniMaxNo();
         std::srand(semente);

@@ -1,6 +1,7 @@
 // The search tree: its depth, the values of its lines and what ends it.
 #include "ApoioAlgoritmo.h"
 
+#include "jogo/CopiaPecas.h"
 #include "jogo/JogadaLista.h"
 
 #include <cmath>
@@ -119,6 +120,7 @@ TEST(Busca, AmeacaXequeEOscilacaoDoPeao) {
         monta(jogo, fen);
         for (int i = 0; i < 3; i++) jogo.getPeca(3, 4)->incJogadaCont();
         Algoritmo alg(&jogo);
+        alg.setGuardaArvore(true);
         alg.fotografa();
         MiniMaxNo* raiz = new MiniMaxNo();
         alg.minimax(raiz, true, 2, 2, -2147483648.0f, 2147483648.0f, false);
@@ -280,6 +282,54 @@ TEST(Busca, BandeiraDeFimParaABusca) {
     Escolha interrompida = escolhe(jogo, alg, false);
     EXPECT_EQ(200, interrompida.nos);
     EXPECT_TRUE(interrompida.achou) << "moves were valued before the flag";
+    alg.setAoCriarNo(nullptr);
+}
+
+TEST(Busca, GuardaSoOCaminhoELiberaTudoMesmoInterrompida) {
+    // A whole search at Dificil holds a few dozen nodes at a time, however
+    // large its tree, and none once the move is chosen.
+    const std::string kiwipete = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -";
+    Jogo jogo(nullptr);
+    monta(jogo, kiwipete);
+    jogo.setNivel(false, 4);
+    Algoritmo alg(&jogo);
+    Escolha completa = escolhe(jogo, alg, false);
+    ASSERT_GT(completa.nos, 10000);
+    EXPECT_LT(alg.getNosVivosMaximo(), 100);
+    EXPECT_EQ(0, alg.getNosVivos());
+
+    // Stopped by the end flag after k nodes, for many k: the same node
+    // count, nothing left alive, and the live pieces as they were (but the
+    // chosen piece's choice counter).
+    jogo.setNivel(false, 3);
+    CopiaPecas antes(jogo.getJogadorPecas(), jogo.getComputadorPecas());
+    long total = escolhe(jogo, alg, false).nos;
+    ASSERT_GT(total, 1000);
+    // The root is node 1; the observer sees the children, from node 2.
+    for (long k = 2; k < total; k += k < 40 ? 1 : total / 60) {
+        SCOPED_TRACE("stopped at node " + std::to_string(k));
+        int escolhasAntes = 0;
+        for (int i = 0; i < 16; i++) escolhasAntes += jogo.getJogadorPeca(i)->getJogadaCont();
+        alg.setAoCriarNo([&](long n) {
+            if (n == k) jogo.setFim(true);
+        });
+        Escolha e = escolhe(jogo, alg, false);
+        jogo.setFim(false);
+        EXPECT_EQ(k, e.nos);
+        EXPECT_EQ(0, alg.getNosVivos());
+        int escolhasDepois = 0;
+        for (int i = 0; i < 16; i++) escolhasDepois += jogo.getJogadorPeca(i)->getJogadaCont();
+        EXPECT_EQ(escolhasAntes + (e.achou ? 1 : 0), escolhasDepois);
+        for (int i = 0; i < 32; i++) {
+            Peca* viva = i < 16 ? jogo.getJogadorPeca(i) : jogo.getComputadorPeca(i - 16);
+            Peca* era = i < 16 ? antes.getJogador()[i] : antes.getComputador()[i - 16];
+            ASSERT_EQ(era->getPosX(), viva->getPosX()) << i;
+            ASSERT_EQ(era->getPosY(), viva->getPosY()) << i;
+            ASSERT_EQ(era->getTipo(), viva->getTipo()) << i;
+            ASSERT_EQ(era->isRemovida(), viva->isRemovida()) << i;
+            ASSERT_EQ(era->getMoveuContador(), viva->getMoveuContador()) << i;
+        }
+    }
     alg.setAoCriarNo(nullptr);
 }
 
