@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,27 +20,18 @@
 
 namespace {
 
-const char* POSICOES[] = {
-    // openings
-    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-    "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1",
-    "r1bqk1nr/pppp1ppp/2n5/2b1p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 4 4",
-    "rnbqkbnr/ppp1pppp/8/3p4/2PP4/8/PP2PPPP/RNBQKBNR b KQkq c3 0 2",
-    // middlegames
-    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -",
-    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R b KQkq -",
-    "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
-    "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
-    "r4rk1/1pp1qppp/p1np1n2/2b1p1B1/2B1P1b1/P1NP1N2/1PP1QPPP/R4RK1 w - - 0 10",
-    "r4rk1/1pp1qppp/p1np1n2/2b1p1B1/2B1P1b1/P1NP1N2/1PP1QPPP/R4RK1 b - - 0 10",
-    "r1bq1rk1/ppp2ppp/2np1n2/2b1p3/2B1P3/2NP1N2/PPP2PPP/R1BQ1RK1 b - - 0 7",
-    // endgames
-    "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -",
-    "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 b - -",
-    "8/8/4k3/5r2/2R5/8/1K6/8 w - -",
-    "8/5k2/3n4/8/3N4/8/5K2/8 b - -",
-    "8/5p1k/6p1/8/3B4/6P1/5PK1/3b4 w - -",
-};
+// One FEN a line; the file is shared with escolhas.sh.
+std::vector<std::string> lePosicoes() {
+    std::vector<std::string> posicoes;
+    std::ifstream arquivo(POSICOES_ARQUIVO);
+    std::string linha;
+    while (std::getline(arquivo, linha)) {
+        if (!linha.empty() && linha[0] != '#') posicoes.push_back(linha);
+    }
+    return posicoes;
+}
+
+const std::vector<std::string> POSICOES = lePosicoes();
 
 struct Medida {
     double ms;
@@ -75,7 +67,7 @@ void BM_Escolha(benchmark::State& state) {
     std::vector<Medida>& lista = medidas[nivel];
     lista.clear();
     for (auto _ : state) {
-        for (const char* fen : POSICOES) {
+        for (const std::string& fen : POSICOES) {
             Jogo jogo(nullptr);
             std::string erro;
             if (!PosicaoFEN::carrega(&jogo, fen, &erro)) {
@@ -122,7 +114,11 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    const size_t posicoes = sizeof(POSICOES) / sizeof(POSICOES[0]);
+    const size_t posicoes = POSICOES.size();
+    if (posicoes == 0) {
+        std::fprintf(stderr, "no positions in %s\n", POSICOES_ARQUIVO);
+        return 1;
+    }
     std::printf("\n%zu positions, fixed seed; nodes: tree nodes of one pass over them\n", posicoes);
     std::printf("%-8s %12s %14s %14s %12s\n", "level", "median ms", "slowest ms", "nodes/s", "nodes");
     for (const auto& [nivel, lista] : medidas) {
