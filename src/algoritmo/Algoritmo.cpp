@@ -98,7 +98,9 @@ void Algoritmo::reconstroi(MiniMaxNo* no) {
 }
 
 void Algoritmo::contaNovoNo() {
-    long criados = ++nosCriados;
+    // Only the search's thread writes the count; others only read it.
+    long criados = nosCriados.load(std::memory_order_relaxed) + 1;
+    nosCriados.store(criados, std::memory_order_relaxed);
     if (++nosVivos > nosVivosMaximo) {
         nosVivosMaximo = nosVivos;
     }

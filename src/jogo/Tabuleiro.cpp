@@ -8,7 +8,7 @@
 
 namespace {
 
-bool naCasa(const Peca* p) {
+bool noTabuleiro(const Peca* p) {
     return !p->isRemovida() && p->getPosX() >= 0 && p->getPosX() <= 7 && p->getPosY() >= 0 &&
            p->getPosY() <= 7;
 }
@@ -38,7 +38,7 @@ void Tabuleiro::reindexa() {
 }
 
 void Tabuleiro::localiza(Peca* peca, int* lado, int* slot) const {
-    if (naCasa(peca)) {
+    if (noTabuleiro(peca)) {
         int c = casa(peca);
         for (int l = 0; l < 2; l++) {
             int i = casas[l][c];
@@ -63,17 +63,17 @@ void Tabuleiro::localiza(Peca* peca, int* lado, int* slot) const {
     *slot = -1;
 }
 
-const Tabuleiro::Guardada& Tabuleiro::guarda(Peca* peca) {
+void Tabuleiro::guarda(Peca* peca, int lado, int slot) {
     guardadas.emplace_back();
     Guardada& g = guardadas.back();
     g.peca = peca;
-    localiza(peca, &g.lado, &g.slot);
+    g.lado = lado;
+    g.slot = slot;
     std::memcpy(g.antes, static_cast<const void*>(peca), sizeof(Peca));
-    return g;
 }
 
 void Tabuleiro::tiraDoIndice(const Peca* peca, int lado, int slot) {
-    if (lado < 0 || !naCasa(peca)) return;
+    if (lado < 0 || !noTabuleiro(peca)) return;
     int c = casa(peca);
     if (casas[lado][c] == slot) {
         casas[lado][c] = -1;
@@ -84,7 +84,7 @@ void Tabuleiro::tiraDoIndice(const Peca* peca, int lado, int slot) {
 }
 
 void Tabuleiro::poeNoIndice(const Peca* peca, int lado, int slot) {
-    if (lado < 0 || !naCasa(peca)) return;
+    if (lado < 0 || !noTabuleiro(peca)) return;
     int c = casa(peca);
     signed char& i = casas[lado][c];
     if (i < 0 || i > slot) {
@@ -105,40 +105,54 @@ void Tabuleiro::desfaz(int marca) {
     }
 }
 
-void Tabuleiro::remove(Peca* peca) {
-    const Guardada& g = guarda(peca);
-    tiraDoIndice(peca, g.lado, g.slot);
+void Tabuleiro::removeDaCasa(Peca* peca, int lado, int slot) {
+    guarda(peca, lado, slot);
+    tiraDoIndice(peca, lado, slot);
     peca->setRemovida(true);
 }
 
+void Tabuleiro::mudaDeCasa(Peca* peca, int lado, int slot, int x2, int y2) {
+    guarda(peca, lado, slot);
+    tiraDoIndice(peca, lado, slot);
+    peca->setPosX(x2);
+    peca->setPosY(y2);
+    poeNoIndice(peca, lado, slot);
+}
+
+void Tabuleiro::remove(Peca* peca) {
+    int lado, slot;
+    localiza(peca, &lado, &slot);
+    removeDaCasa(peca, lado, slot);
+}
+
 bool Tabuleiro::move(int x1, int y1, int x2, int y2) {
-    Peca* alvo = getPeca(x2, y2);
+    int lado, slot;
+    Peca* alvo = dentro(x2, y2) ? naCasa(y2 * 8 + x2, &lado, &slot) : nullptr;
     if (alvo != nullptr) {
-        remove(alvo);
+        removeDaCasa(alvo, lado, slot);
     }
-    Peca* p = getPeca(x1, y1);
+    Peca* p = dentro(x1, y1) ? naCasa(y1 * 8 + x1, &lado, &slot) : nullptr;
     if (p == nullptr) {
         return false;
     }
-    const Guardada& g = guarda(p);
-    int lado = g.lado, slot = g.slot;
-    tiraDoIndice(p, lado, slot);
-    p->setPosX(x2);
-    p->setPosY(y2);
-    poeNoIndice(p, lado, slot);
+    mudaDeCasa(p, lado, slot, x2, y2);
     return true;
 }
 
 void Tabuleiro::move2(Peca* peca, Jogada* jogada) {
-    const Guardada& g = guarda(peca);
-    int lado = g.lado, slot = g.slot;
+    int lado, slot;
+    localiza(peca, &lado, &slot);
+    guarda(peca, lado, slot);
     peca->setAnimPosX(0);
     peca->setAnimPosY(0);
     if (jogada->getTipo() == JogoConstantes::JOGADA_ROQUE) {
         JogadaRoque* roque = static_cast<JogadaRoque*>(jogada);
-        Peca* torre = getPeca(roque->getTorre()->getPosX(), roque->getTorre()->getPosY());
+        int ladoTorre, slotTorre;
+        Peca* torre = dentro(roque->getTorre()->getPosX(), roque->getTorre()->getPosY())
+                          ? naCasa(casa(roque->getTorre()), &ladoTorre, &slotTorre)
+                          : nullptr;
         if (torre != nullptr) {
-            guarda(torre);
+            guarda(torre, ladoTorre, slotTorre);
             torre->setAnimPosX(0);
             torre->setAnimPosY(0);
         }
@@ -148,9 +162,13 @@ void Tabuleiro::move2(Peca* peca, Jogada* jogada) {
              roque->getTorrePosY());
     } else {
         if (jogada->getTipo() == JogoConstantes::JOGADA_EN_PASSANT && jogada->getCaptura() != nullptr) {
-            Peca* capturada = getPeca(jogada->getCaptura()->getPosX(), jogada->getCaptura()->getPosY());
+            Peca* c = jogada->getCaptura();
+            int ladoCapturada, slotCapturada;
+            Peca* capturada = dentro(c->getPosX(), c->getPosY())
+                                  ? naCasa(casa(c), &ladoCapturada, &slotCapturada)
+                                  : nullptr;
             if (capturada != nullptr) {
-                remove(capturada);
+                removeDaCasa(capturada, ladoCapturada, slotCapturada);
             }
         }
         move(peca->getPosX(), peca->getPosY(), jogada->getPosX(), jogada->getPosY());

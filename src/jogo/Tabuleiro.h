@@ -87,11 +87,26 @@ private:
         alignas(Peca) unsigned char antes[sizeof(Peca)];
     };
 
-    // Saves peca before it changes, and answers where it is kept.
-    const Guardada& guarda(Peca* peca);
+    // The piece on square c with its side and slot; null when none.
+    Peca* naCasa(int c, int* lado, int* slot) const {
+        for (int l = 0; l < 2; l++) {
+            int i = casas[l][c];
+            if (i >= 0) {
+                *lado = l;
+                *slot = i;
+                return (l == 0 ? jogador : computador)[i];
+            }
+        }
+        return nullptr;
+    }
     void localiza(Peca* peca, int* lado, int* slot) const;
+    // Saves peca, of that side and slot, before it changes.
+    void guarda(Peca* peca, int lado, int slot);
     void tiraDoIndice(const Peca* peca, int lado, int slot);
     void poeNoIndice(const Peca* peca, int lado, int slot);
+    // remove() and move() for a piece found on its square.
+    void removeDaCasa(Peca* peca, int lado, int slot);
+    void mudaDeCasa(Peca* peca, int lado, int slot, int x2, int y2);
 
     Peca** jogador;
     Peca** computador;
