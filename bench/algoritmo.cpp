@@ -3,6 +3,7 @@
 // nodes created per second. Seeds are fixed, so every run makes the same
 // choices and creates the same nodes.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -14,9 +15,12 @@
 
 #include "PosicaoFEN.h"
 #include "algoritmo/Algoritmo.h"
+#include "algoritmo/AlgoritmoGerenciador.h"
 #include "algoritmo/Relogio.h"
 #include "jogo/Jogada.h"
 #include "jogo/Jogo.h"
+#include "jogo/Peca.h"
+#include "jogo/PecaMov.h"
 
 namespace {
 
@@ -104,6 +108,41 @@ const char* nomeDoNivel(int nivel) {
     }
 }
 
+// Heap in use (bytes) after each of 100 consecutive choices at Dificil of a
+// game of the computer against itself, carried out as the game does; a
+// finished game is followed by a new one.
+std::vector<size_t> heapEmCemEscolhas() {
+    std::vector<size_t> emUso;
+    Jogo jogo(nullptr);
+    jogo.reinicia();
+    jogo.setNivel(false, 4);
+    jogo.setNivel(true, 4);
+    AlgoritmoGerenciador gerenciador(&jogo);
+    Relogio::fixa(1);
+    while (emUso.size() < 100) {
+        bool vez = jogo.isVezComputador();
+        int x = 0, y = 0;
+        Jogada* jogada = nullptr;
+        if (!gerenciador.calculaMelhorJogada(&x, &y, &jogada, vez)) {
+            jogo.reinicia();
+            continue;
+        }
+        Peca* peca = jogo.getPeca(x, y);
+        jogo.move2(peca, jogada);
+        jogo.setUltimoMov(new PecaMov(x, y, jogada->getPosX(), jogada->getPosY(), vez));
+        peca->setMoveuContador(peca->getMoveuContador() + 1);
+        jogo.setVezComputador(!vez);
+        delete jogada;
+        if (jogo.isEstaEmXequeMateOuEmpate(true) != Jogo::EM_JOGO ||
+            jogo.isEstaEmXequeMateOuEmpate(false) != Jogo::EM_JOGO) {
+            jogo.reinicia();
+        }
+        emUso.push_back(mallinfo2().uordblks);
+    }
+    Relogio::solta();
+    return emUso;
+}
+
 }  // namespace
 
 BENCHMARK(BM_Escolha)->DenseRange(2, 4)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -127,5 +166,13 @@ int main(int argc, char** argv) {
         std::printf("%-8s %12.2f %14.2f %14.0f %12ld\n", nomeDoNivel(nivel), r.mediana, r.maisLenta,
                     r.nosPorS, r.nos / static_cast<long>(lista.size() / posicoes));
     }
+
+    std::vector<size_t> emUso = heapEmCemEscolhas();
+    std::printf("\nheap in use over 100 consecutive Dificil choices of one game (bytes):\n");
+    for (size_t i : {0, 9, 24, 49, 74, 99}) {
+        std::printf("  after choice %3zu: %zu\n", i + 1, emUso[i]);
+    }
+    auto [menor, maior] = std::minmax_element(emUso.begin() + 9, emUso.end());
+    std::printf("  from choice 10 on: between %zu and %zu\n", *menor, *maior);
     return 0;
 }
