@@ -201,9 +201,8 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
         Peca peca = *original;
         lista.deletaTodasAsJogadas();
         // Castling is never searched.
-        jogo->calculaJogadasPossiveis(&lista, &posicao, peca.getPosX(), peca.getPosY(),
-                                      peca.getTipo(), isComp, true);
-        jogo->filtraJogadas(&lista, posicao, peca.getPosX(), peca.getPosY(), isComp);
+        jogo->calculaJogadasLegais(&lista, posicao, peca.getPosX(), peca.getPosY(), peca.getTipo(),
+                                   isComp, true);
 
         for (int j = 0; j < lista.getTam() && !jogo->isFim(); j++) {
             Jogada* jogada = lista.getJogada(j)->nova();

@@ -385,6 +385,12 @@ void Jogo::filtraJogadas(JogadaLista* lista, Tabuleiro& t, int x, int y, bool is
     });
 }
 
+void Jogo::calculaJogadasLegais(JogadaLista* lista, Tabuleiro& t, int x, int y, int tipo, bool isComp,
+                                bool isIncluirRoque) {
+    calculaJogadasPossiveis(lista, &t, x, y, tipo, isComp, isIncluirRoque);
+    filtraJogadas(lista, t, x, y, isComp);
+}
+
 bool Jogo::isOutroReiEmXeque(Peca** jogador, Peca** computador, bool isComp) {
     Tabuleiro t(jogador, computador);
     return isOutroReiEmXeque(t, isComp);
@@ -418,8 +424,7 @@ int Jogo::isEstaEmXequeMateOuEmpate(Tabuleiro& t, bool isComp) {
             continue;
         }
         lista.deletaTodasAsJogadas();
-        calculaJogadasPossiveis(&lista, &t, p->getPosX(), p->getPosY(), p->getTipo(), isComp, true);
-        filtraJogadas(&lista, t, p->getPosX(), p->getPosY(), isComp);
+        calculaJogadasLegais(&lista, t, p->getPosX(), p->getPosY(), p->getTipo(), isComp, true);
         if (lista.getTam() > 0) {
             return EM_JOGO;
         }

@@ -81,6 +81,9 @@ public:
     // make each move on the position and take it back, so its sets are the
     // same when it answers.
     void filtraJogadas(JogadaLista* lista, Tabuleiro& t, int x, int y, bool isComp);
+    // calculaJogadasPossiveis then filtraJogadas: the legal moves of the piece.
+    void calculaJogadasLegais(JogadaLista* lista, Tabuleiro& t, int x, int y, int tipo, bool isComp,
+                              bool isIncluirRoque);
     bool isOutroReiEmXeque(Tabuleiro& t, bool isComp);
     int isEstaEmXequeMateOuEmpate(Tabuleiro& t, bool isComp);
     Peca* capturaOutraPeca(Peca** atacantes, Tabuleiro& t, int x, int y, bool isComp,

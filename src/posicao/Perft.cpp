@@ -23,9 +23,7 @@ void paraCadaLista(Jogo* jogo, Tabuleiro& t, bool isComp, F f) {
             continue;
         }
         lista.deletaTodasAsJogadas();
-        jogo->calculaJogadasPossiveis(&lista, &t, p->getPosX(), p->getPosY(), p->getTipo(), isComp,
-                                      false);
-        jogo->filtraJogadas(&lista, t, p->getPosX(), p->getPosY(), isComp);
+        jogo->calculaJogadasLegais(&lista, t, p->getPosX(), p->getPosY(), p->getTipo(), isComp, false);
         f(i, lista);
     }
 }

@@ -267,6 +267,10 @@ TEST(Busca, BandeiraDeFimParaABusca) {
     Escolha completa = escolhe(jogo, alg, false);
     ASSERT_TRUE(completa.achou);
     ASSERT_GT(completa.nos, 10000);
+    // However large the tree, a few dozen nodes are held at a time and
+    // none once the move is chosen.
+    EXPECT_LT(alg.getNosVivosMaximo(), 100);
+    EXPECT_EQ(0, alg.getNosVivos());
 
     // Raised before the call: nothing is valued, no move.
     jogo.setFim(true);
@@ -285,23 +289,14 @@ TEST(Busca, BandeiraDeFimParaABusca) {
     alg.setAoCriarNo(nullptr);
 }
 
-TEST(Busca, GuardaSoOCaminhoELiberaTudoMesmoInterrompida) {
-    // A whole search at Dificil holds a few dozen nodes at a time, however
-    // large its tree, and none once the move is chosen.
-    const std::string kiwipete = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -";
+TEST(Busca, InterrompidaEmQualquerNoLiberaTudoENaoMexeNoJogo) {
+    // Stopped by the end flag after k nodes, for many k: that node count,
+    // nothing left alive, and the live pieces as they were (but the chosen
+    // piece's choice counter).
     Jogo jogo(nullptr);
-    monta(jogo, kiwipete);
-    jogo.setNivel(false, 4);
-    Algoritmo alg(&jogo);
-    Escolha completa = escolhe(jogo, alg, false);
-    ASSERT_GT(completa.nos, 10000);
-    EXPECT_LT(alg.getNosVivosMaximo(), 100);
-    EXPECT_EQ(0, alg.getNosVivos());
-
-    // Stopped by the end flag after k nodes, for many k: the same node
-    // count, nothing left alive, and the live pieces as they were (but the
-    // chosen piece's choice counter).
+    monta(jogo, "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -");
     jogo.setNivel(false, 3);
+    Algoritmo alg(&jogo);
     CopiaPecas antes(jogo.getJogadorPecas(), jogo.getComputadorPecas());
     long total = escolhe(jogo, alg, false).nos;
     ASSERT_GT(total, 1000);

@@ -91,6 +91,14 @@ SDL_Event movimento(int x, int y) {
     return e;
 }
 
+// Runs f once the libraries are up.
+struct Dispara : GUI_Listener {
+    std::function<void()> f;
+    void inicializou() override { f(); }
+    void finalizando() override {}
+    void janelaFechada() override {}
+};
+
 SDL_Event sair() {
     SDL_Event e{};
     e.type = SDL_QUIT;
@@ -212,12 +220,7 @@ TEST(GUI, EsperaAcordaQuandoAJanelaFecha) {
     std::thread dorminhoco;
     std::thread fecha;
     // The threads start once SDL is up, so they see its queue.
-    struct Dispara : GUI_Listener {
-        std::function<void()> f;
-        void inicializou() override { f(); }
-        void finalizando() override {}
-        void janelaFechada() override {}
-    } janela;
+    Dispara janela;
     janela.f = [&] {
         dorminhoco = std::thread([&] {
             Uint32 t0 = SDL_GetTicks();
@@ -268,12 +271,7 @@ TEST(GUI, JanelaDescobertaPedeUmNovoQuadro) {
     // Draws counted after each event has had a few passes to be served.
     std::vector<int> desenhos;
     std::thread roteiro;
-    struct Dispara : GUI_Listener {
-        std::function<void()> f;
-        void inicializou() override { f(); }
-        void finalizando() override {}
-        void janelaFechada() override {}
-    } janela;
+    Dispara janela;
     janela.f = [&] {
         roteiro = std::thread([&] {
             SDL_Delay(200);
