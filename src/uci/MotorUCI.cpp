@@ -70,7 +70,15 @@ void MotorUCI::escreve(const std::string& linha) {
     saida(linha);
 }
 
-void MotorUCI::avisa(const std::string& texto) { escreve("info string " + texto); }
+void MotorUCI::avisa(const std::string& texto) {
+    // Messages may quote what came in; only printable ASCII goes out.
+    std::string limpo = texto;
+    for (char& c : limpo) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (u < ' ' || u > '~') c = '?';
+    }
+    escreve("info string " + limpo);
+}
 
 bool MotorUCI::processa(const std::string& linha) {
     LeitorComandos::Comando c = LeitorComandos::interpreta(linha);

@@ -1,0 +1,138 @@
+// A whole session with the engine process, as a chess GUI holds it.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <thread>
+
+#include "ApoioUCI.h"
+#include "ProcessoUCI.h"
+
+namespace {
+
+const char* const LANCES =
+    "e2e4 d7d5 e4e5 f7f5 e5f6 b8c6 g1f3 c8e6 f1e2 d8d6 e1g1 e8c8 f6g7 d6d7 g7h8n";
+
+bool temPrefixo(const std::vector<std::string>& linhas, const std::string& p) {
+    for (const auto& l : linhas) {
+        if (l.rfind(p, 0) == 0) return true;
+    }
+    return false;
+}
+
+TEST(SessaoUCI, RoteiroDeUmaInterface) {
+    ProcessoUCI motor({XADREZ_UCI});
+    ASSERT_TRUE(motor.isVivo());
+
+    motor.envia("uci");
+    auto linhas = motor.esperaPor("uciok");
+    ASSERT_FALSE(linhas.empty());
+    EXPECT_TRUE(temPrefixo(linhas, "id name Jogo de Xadrez "));
+    EXPECT_TRUE(temPrefixo(linhas, "id author "));
+    EXPECT_TRUE(contem(linhas, "option name Nivel type spin default 3 min 2 max 4"));
+    EXPECT_TRUE(contem(linhas, "option name Semente type spin default 0 min 0 max 2147483647"));
+
+    // Options: good ones are taken, bad ones only get an info string.
+    motor.envia("setoption name Nivel value 2");
+    motor.envia("setoption name Semente value 42");
+    for (const char* ruim : {"setoption name Nivel value 7", "setoption name Nivel value dois",
+                             "setoption name Nivel", "setoption name Cor value 1", "setoption name",
+                             "setoption", "setoption name Semente value -1",
+                             "setoption name Semente value 2147483648"}) {
+        motor.envia(ruim);
+        linhas = motor.esperaPor("info string");
+        EXPECT_FALSE(linhas.empty()) << ruim;
+    }
+    motor.envia("isready");
+    EXPECT_EQ(std::vector<std::string>{"readyok"}, motor.esperaPor("readyok"));
+
+    // Castling, en passant and the opponent's under-promotion, then a search
+    // at the level set before the bad values.
+    std::string posicao = std::string("startpos moves ") + LANCES;
+    motor.envia("position " + posicao);
+    motor.envia("go wtime 60000 btime 60000 winc 0 binc 0 movestogo 40");
+    linhas = motor.esperaPor("bestmove");
+    ASSERT_FALSE(linhas.empty());
+    EXPECT_FALSE(temPrefixo(linhas, "info string")) << linhas.front();
+    EXPECT_TRUE(std::regex_match(linhas[linhas.size() - 2],
+                                 std::regex("info depth 2 nodes [0-9]+ time [0-9]+ nps [0-9]+ score cp -?[0-9]+ pv [a-h][1-8][a-h][1-8]q?")))
+        << linhas[linhas.size() - 2];
+    std::vector<std::string> legais = legaisApos(posicao);
+    ASSERT_FALSE(legais.empty());
+    EXPECT_TRUE(contem(legais, bestmoveDe(linhas))) << bestmoveDe(linhas);
+
+    // go infinite answers only after stop, and isready is answered meanwhile.
+    motor.envia("setoption name Nivel value 4");
+    motor.envia("go infinite");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    motor.envia("isready");
+    linhas = motor.esperaPor("readyok");
+    ASSERT_FALSE(linhas.empty());
+    EXPECT_FALSE(temPrefixo(linhas, "bestmove"));
+    motor.envia("stop");
+    linhas = motor.esperaPor("bestmove");
+    EXPECT_TRUE(contem(legais, bestmoveDe(linhas))) << bestmoveDe(linhas);
+
+    // A stop at once still answers a legal move.
+    motor.envia("go depth 30 movetime 100000");
+    motor.envia("isready");
+    motor.envia("stop");
+    linhas = motor.esperaPor("bestmove");
+    EXPECT_TRUE(contem(legais, bestmoveDe(linhas))) << bestmoveDe(linhas);
+    // readyok comes whether the search was still running or not.
+    if (!contem(linhas, "readyok")) {
+        EXPECT_FALSE(motor.esperaPor("readyok").empty());
+    }
+
+    // ponder waits for ponderhit.
+    motor.envia("go ponder");
+    motor.envia("isready");
+    linhas = motor.esperaPor("readyok");
+    ASSERT_FALSE(linhas.empty());
+    EXPECT_FALSE(temPrefixo(linhas, "bestmove"));
+    motor.envia("ponderhit");
+    EXPECT_TRUE(contem(legais, bestmoveDe(motor.esperaPor("bestmove"))));
+
+    // Mate values, and the side that has no move.
+    motor.envia("ucinewgame");
+    motor.envia("position fen 7k/8/5K2/8/8/8/8/6Q1 w - -");
+    motor.envia("go");
+    linhas = motor.esperaPor("bestmove");
+    ASSERT_GE(linhas.size(), 2u);
+    EXPECT_NE(std::string::npos, linhas[linhas.size() - 2].find(" score mate 1 ")) << linhas[linhas.size() - 2];
+    EXPECT_EQ("g1g7", bestmoveDe(linhas));
+    motor.envia("position fen 7k/8/6KQ/8/8/8/8/8 b - -");
+    motor.envia("go");
+    linhas = motor.esperaPor("bestmove");
+    EXPECT_NE(std::string::npos, linhas[linhas.size() - 2].find(" score mate -1 ")) << linhas[linhas.size() - 2];
+    EXPECT_EQ("h8g8", bestmoveDe(linhas));
+    motor.envia("position fen 7k/5Q2/6K1/8/8/8/8/8 b - -");
+    motor.envia("go");
+    linhas = motor.esperaPor("bestmove");
+    EXPECT_TRUE(contem(linhas, "info string stalemate: the side to move has no legal move"));
+    EXPECT_EQ("0000", bestmoveDe(linhas));
+    motor.envia("position fen 7k/6Q1/6K1/8/8/8/8/8 b - -");
+    motor.envia("go infinite");
+    motor.envia("stop");
+    linhas = motor.esperaPor("bestmove");
+    EXPECT_TRUE(contem(linhas, "info string checkmate: the side to move has no legal move"));
+    EXPECT_EQ("0000", bestmoveDe(linhas));
+
+    motor.envia("quit");
+    EXPECT_EQ(0, motor.fecha());
+    for (const auto& l : motor.getLidas()) EXPECT_TRUE(isLinhaDoProtocolo(l)) << l;
+}
+
+// Standard input closing is a quit, also in the middle of a search.
+TEST(SessaoUCI, FimDaEntradaDuranteABusca) {
+    ProcessoUCI motor({XADREZ_UCI});
+    motor.envia("setoption name Nivel value 4");
+    motor.envia("position startpos moves e2e4 e7e5 g1f3 b8c6 f1c4 g8f6");
+    motor.envia("go infinite");
+    EXPECT_EQ(0, motor.fecha());
+    std::string l;
+    while (motor.leLinha(&l, 10000)) {
+    }
+    EXPECT_TRUE(contem(legaisApos("startpos moves e2e4 e7e5 g1f3 b8c6 f1c4 g8f6"), bestmoveDe(motor.getLidas())));
+}
+
+}  // namespace
