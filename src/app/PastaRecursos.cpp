@@ -6,6 +6,9 @@
 
 #include <SDL.h>
 
+#include "audio/JogoAudio.h"
+#include "desenho/PecaDesenho.h"
+
 namespace fs = std::filesystem;
 
 PastaRecursos::PastaRecursos(const std::string& pastaExecutavel, const std::string& dadosRelativo) {
@@ -30,16 +33,28 @@ void PastaRecursos::acrescenta(const std::string& pasta) {
 
 std::string PastaRecursos::localiza() const {
     for (const std::string& pasta : candidatas) {
-        if (isCompleta(pasta)) return pasta;
+        if (isDoJogo(pasta)) return pasta;
     }
     return std::string();
 }
 
-bool PastaRecursos::isCompleta(const std::string& pasta) {
+std::vector<std::string> PastaRecursos::getArquivos() {
+    std::vector<std::string> arquivos = {"arial.ttf", "img/abertura.png", "img/audio-ligado.png",
+                                         "img/audio-desligado.png"};
+    for (int i = 0; i < PecaDesenho::NUM_IMGS; i++) arquivos.push_back(PecaDesenho::getArquivo(i));
+    for (int id = JogoAudio::JOGADOR_MOVEU; id <= JogoAudio::MUSICA_JOGO; id++) {
+        arquivos.push_back(JogoAudio::getArquivo(id));
+    }
+    return arquivos;
+}
+
+bool PastaRecursos::isDoJogo(const std::string& pasta) {
     std::error_code erro;
     fs::path base(pasta);
-    return fs::is_regular_file(base / "img" / "abertura.png", erro) &&
-           fs::is_regular_file(base / "audio" / "abertura-fundo.mid", erro);
+    for (const std::string& arquivo : getArquivos()) {
+        if (fs::is_regular_file(base / arquivo, erro)) return true;
+    }
+    return false;
 }
 
 std::string PastaRecursos::pastaDoExecutavel() {

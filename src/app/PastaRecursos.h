@@ -23,10 +23,14 @@ public:
     // The first folder that holds the files, or empty when none does.
     std::string localiza() const;
 
-    // A folder holds the files when both img/ and audio/ have the game's own
-    // opening picture and tune in them: a home folder with unrelated img/
-    // and audio/ folders does not count.
-    static bool isCompleta(const std::string& pasta);
+    // A folder is the game's when it holds any of the game's own files (a
+    // picture, a tune, an effect, the font): a home folder with unrelated
+    // img/ and audio/ folders does not count, and one missing file does not
+    // disown a folder. What is missing there is reported when it is loaded.
+    static bool isDoJogo(const std::string& pasta);
+
+    // Every file the game loads, relative to its folder.
+    static std::vector<std::string> getArquivos();
 
     // The running executable's folder, empty if the system cannot tell.
     static std::string pastaDoExecutavel();

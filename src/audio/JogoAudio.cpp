@@ -34,6 +34,13 @@ Mix_Chunk* carregaEfeito(const char* arquivo) {
 
 }  // namespace
 
+const char* JogoAudio::getArquivo(int id) {
+    if (id >= JOGADOR_MOVEU && id <= BEEP) return EFEITOS_ARQ[id - 1];
+    if (id == MUSICA_ABERTURA) return MUSICA_ABERTURA_ARQ;
+    if (id == MUSICA_JOGO) return MUSICA_JOGO_ARQ;
+    return nullptr;
+}
+
 JogoAudio::JogoAudio()
     : numAudio(0),
       musicaAbertura(nullptr),

@@ -40,6 +40,10 @@ public:
     int getNumAudio() const { return numAudio; }
     void tocaAudio();
 
+    // The file of sound id 1 to 10, relative to the game's folder; null for
+    // any other id.
+    static const char* getArquivo(int id);
+
     // What was actually handed to the mixer, for the tests and diagnostics.
     Mix_Chunk* getEfeito(int id) const;
     Mix_Music* getMusicaCarregada(int id) const;

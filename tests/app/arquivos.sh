@@ -29,13 +29,22 @@ mkdir "$tmp/vazia"
 joga "$jogo" "$tmp/vazia"
 sem_faltas "the built game started from an empty folder"
 
-# The working directory comes first: one that holds the game's own opening
-# picture and tune is used even though the rest is missing there.
-mkdir -p "$tmp/parcial/img" "$tmp/parcial/audio"
+# The working directory comes first: one that holds any of the game's own
+# files is used even though the rest is missing there.
+mkdir -p "$tmp/parcial/audio"
 pasta=$(dirname "$jogo")
-cp "$pasta/img/abertura.png" "$tmp/parcial/img/" && cp "$pasta/audio/abertura-fundo.mid" "$tmp/parcial/audio/"
+cp "$pasta/audio/abertura-fundo.mid" "$tmp/parcial/audio/"
 joga "$jogo" "$tmp/parcial"
 echo "$erros" | grep -q "cannot load img/rei-branco.png" || falha "the working directory was not used first: $erros"
+
+# Without the opening picture the game still starts, and says so once.
+mkdir "$tmp/sem-abertura"
+cp -RL "$pasta/img" "$pasta/audio" "$pasta/arial.ttf" "$tmp/sem-abertura/"
+rm "$tmp/sem-abertura/img/abertura.png"
+joga "$jogo" "$tmp/sem-abertura"
+[ "$rc" -eq 0 ] || falha "without img/abertura.png: status $rc"
+[ "$(echo "$erros" | grep -c .)" -eq 1 ] && echo "$erros" | grep -q "img/abertura.png" ||
+  falha "without img/abertura.png one line naming it expected, got: $erros"
 
 mkdir "$tmp/so"
 cp "$jogo" "$tmp/so/xadrez"
