@@ -5,6 +5,7 @@
 #include <atomic>
 #include <mutex>
 
+#include "controle/JogoGraficoControlador.h"
 #include "desenho/AudioLigadoDesenho.h"
 #include "gui/Grafico.h"
 
@@ -47,6 +48,29 @@ TEST_F(Controles, EnterPausaEDespausa) {
     ASSERT_EQ("Movimento inv\xe1lido!", mensagem());
     tecla(SDL_SCANCODE_RETURN);
     std::this_thread::sleep_for(std::chrono::milliseconds(1800));
+    std::lock_guard<std::recursive_mutex> t(trava());
+    EXPECT_TRUE(jogo->isPausa());
+    EXPECT_EQ("Pausa!", mensagem());
+}
+
+// Return pressed while the tick is entering its timed-message step: the
+// tick must not wait out the old message's time and then take "Pausa!" down.
+TEST_F(Controles, PausaFicaQuandoEnterCruzaOFimDeUmaMensagem) {
+    // A controller of its own, ticked here as the game thread would (the
+    // opening screen is shown, so the real game thread does not tick).
+    JogoGraficoControlador c(s);
+    std::thread tique;
+    auto inicio = std::chrono::steady_clock::now();
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        c.setMensagem("Xeque!", 1500);
+        tique = std::thread([&] { c.executando(); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        c.teclaPressionada(GUI::TECLA_ENTER);  // as the window thread, holding the lock
+    }
+    tique.join();
+    std::this_thread::sleep_until(inicio + std::chrono::milliseconds(1800));
+    c.executando();
     std::lock_guard<std::recursive_mutex> t(trava());
     EXPECT_TRUE(jogo->isPausa());
     EXPECT_EQ("Pausa!", mensagem());
