@@ -42,18 +42,27 @@ JogoGraficoControlador::~JogoGraficoControlador() {
     delete jogadaComputador;
 }
 
+// The same text set again restarts its time but leaves the picture as it is.
 void JogoGraficoControlador::setMensagem(std::string texto, long tempo) {
-    sistema->getJogoGrafico()->getMensagemDesenho()->setMensagem(texto);
+    MensagemDesenho* mensagem = sistema->getJogoGrafico()->getMensagemDesenho();
+    bool muda = mensagem->getMensagem() != texto;
+    mensagem->setMensagem(texto);
     mensagemTempo = tempo;
     mensagemDesde = std::chrono::steady_clock::now();
     mensagemGeracao++;
-    sistema->getGUI()->repinta();
+    if (muda) {
+        sistema->getGUI()->repinta();
+    }
 }
 
 void JogoGraficoControlador::removeMensagem() {
-    sistema->getJogoGrafico()->getMensagemDesenho()->removeMensagem();
+    MensagemDesenho* mensagem = sistema->getJogoGrafico()->getMensagemDesenho();
+    bool muda = !mensagem->getMensagem().empty();
+    mensagem->removeMensagem();
     mensagemGeracao++;
-    sistema->getGUI()->repinta();
+    if (muda) {
+        sistema->getGUI()->repinta();
+    }
 }
 
 void JogoGraficoControlador::deseleciona() {
@@ -73,6 +82,9 @@ void JogoGraficoControlador::liberaMovimento() {
     jogadaComputador = nullptr;
 }
 
+// Each step asks for a frame when it changes what the screen shows (a slide
+// step, a move carried out, a message set or removed, a restart) and only
+// then, so an idle game draws nothing.
 void JogoGraficoControlador::executando() {
     Jogo* jogo = sistema->getJogo();
     GUI* gui = sistema->getGUI();
@@ -132,10 +144,10 @@ void JogoGraficoControlador::executando() {
         return;
     }
 
+    // A computer's choice shows from the first step of its slide on.
     if ((!jogo->isJogadorHumano() || jogo->isVezComputador()) && jogo->getStatus() == Jogo::EM_JOGO) {
         jogaComputador(trava);
     }
-    gui->repinta();
 }
 
 void JogoGraficoControlador::executaMovimento() {
@@ -215,6 +227,7 @@ void JogoGraficoControlador::mousePressionado(int x, int y) {
         } else {
             sistema->getJogoAudio()->pauseMusica();
         }
+        gui->repinta();  // the button's picture
     }
 
     if (jogo->getStatus() != Jogo::EM_JOGO) {
