@@ -4,7 +4,8 @@
 # under Xvfb, in three states:
 #   1. the game screen, the human to move, the music off (speaker clicked);
 #   2. the same with the music on;
-#   3. the opening screen with the mouse still.
+#   3. the opening screen with the mouse still (its tune playing);
+#   4. the same in a game started without a sound device.
 # Audio goes to SDL's dummy driver, which consumes it at the real rate, so the
 # synthesiser works as it would with a sound card.
 # Usage: bench/ocioso.sh [BUILD_DIR] [SEGUNDOS]   (BUILD_DIR defaults to build)
@@ -25,16 +26,21 @@ export DISPLAY="$tela"
 sleep 1
 
 cd "$build"
-SDL_AUDIODRIVER=dummy ./xadrez >/dev/null 2>&1 &
-jogo=$!
 janela=""
-for _ in $(seq 100); do
-  janela=$(xdotool search --name "Jogo de Xadrez" 2>/dev/null | head -n 1 || true)
-  [ -n "$janela" ] && break
-  sleep 0.1
-done
-[ -n "$janela" ] || { echo "ocioso: the game window did not appear" >&2; exit 1; }
-sleep 2
+# Starts the game with the audio driver given and waits for its window.
+abre() {
+  SDL_AUDIODRIVER="$1" ./xadrez >/dev/null 2>&1 &
+  jogo=$!
+  janela=""
+  for _ in $(seq 100); do
+    janela=$(xdotool search --name "Jogo de Xadrez" 2>/dev/null | head -n 1 || true)
+    [ -n "$janela" ] && break
+    sleep 0.1
+  done
+  [ -n "$janela" ] || { echo "ocioso: the game window did not appear" >&2; exit 1; }
+  sleep 2
+}
+abre dummy
 
 ticks=$(getconf CLK_TCK)
 # utime + stime of a process, in clock ticks.
@@ -62,4 +68,9 @@ mede "game screen, music on"
 xdotool key --window "$janela" Escape                  # back to the opening screen
 xdotool mousemove --window "$janela" 30 30             # outside the menu, then still
 mede "opening screen, mouse still"
+
+kill "$jogo"; wait "$jogo" 2>/dev/null || true
+abre nenhum                                            # no such driver: no sound at all
+xdotool mousemove --window "$janela" 30 30
+mede "opening screen, no sound device"
 echo "($segundos s each; $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores)"
