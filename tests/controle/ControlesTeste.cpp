@@ -53,20 +53,19 @@ TEST_F(Controles, EnterPausaEDespausa) {
     EXPECT_EQ("Pausa!", mensagem());
 }
 
-// Return pressed while the tick is entering its timed-message step: the
-// tick must not wait out the old message's time and then take "Pausa!" down.
+// Return pressed as the tick enters its timed-message step must not let the
+// tick wait out the old message's time and take "Pausa!" down. The test ticks
+// a controller of its own (the opening screen is shown: the game thread idles).
 TEST_F(Controles, PausaFicaQuandoEnterCruzaOFimDeUmaMensagem) {
-    // A controller of its own, ticked here as the game thread would (the
-    // opening screen is shown, so the real game thread does not tick).
     JogoGraficoControlador c(s);
     std::thread tique;
     auto inicio = std::chrono::steady_clock::now();
     {
-        std::lock_guard<std::recursive_mutex> t(trava());
+        std::lock_guard<std::recursive_mutex> t(trava());  // as the window thread holds it
         c.setMensagem("Xeque!", 1500);
         tique = std::thread([&] { c.executando(); });
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        c.teclaPressionada(GUI::TECLA_ENTER);  // as the window thread, holding the lock
+        c.teclaPressionada(GUI::TECLA_ENTER);
     }
     tique.join();
     std::this_thread::sleep_until(inicio + std::chrono::milliseconds(1800));

