@@ -16,10 +16,17 @@ int AberturaGraficoControlador::opcaoEm(int x, int y) {
 
 void AberturaGraficoControlador::mouseSobre(int x, int y) {
     GUI* gui = sistema->getGUI();
+    AberturaGrafico* abertura = sistema->getAberturaGrafico();
     int opcao = opcaoEm(x, y);
-    sistema->getAberturaGrafico()->sobreOpcao(opcao);
-    gui->setCursorTipo(opcao != 0 ? GUI::CURSOR_MAO : GUI::CURSOR_SETA);
-    gui->repinta();
+    int cursor = opcao != 0 ? GUI::CURSOR_MAO : GUI::CURSOR_SETA;
+    if (cursor != gui->getCursorTipo()) {
+        gui->setCursorTipo(cursor);
+    }
+    // Motion within one option changes nothing on the screen.
+    if (opcao != abertura->getOpcao()) {
+        abertura->sobreOpcao(opcao);
+        gui->repinta();
+    }
 }
 
 void AberturaGraficoControlador::mousePressionado(int x, int y) {

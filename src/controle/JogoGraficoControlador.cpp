@@ -12,7 +12,6 @@
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
 #include "jogo/Peca.h"
-#include "jogo/PecaMov.h"
 
 namespace {
 const char* const MSG_PAUSA = "Pausa!";
@@ -43,18 +42,27 @@ JogoGraficoControlador::~JogoGraficoControlador() {
     delete jogadaComputador;
 }
 
+// The same text set again restarts its time but leaves the picture as it is.
 void JogoGraficoControlador::setMensagem(std::string texto, long tempo) {
-    sistema->getJogoGrafico()->getMensagemDesenho()->setMensagem(texto);
+    MensagemDesenho* mensagem = sistema->getJogoGrafico()->getMensagemDesenho();
+    bool muda = mensagem->getMensagem() != texto;
+    mensagem->setMensagem(texto);
     mensagemTempo = tempo;
     mensagemDesde = std::chrono::steady_clock::now();
     mensagemGeracao++;
-    sistema->getGUI()->repinta();
+    if (muda) {
+        sistema->getGUI()->repinta();
+    }
 }
 
 void JogoGraficoControlador::removeMensagem() {
-    sistema->getJogoGrafico()->getMensagemDesenho()->removeMensagem();
+    MensagemDesenho* mensagem = sistema->getJogoGrafico()->getMensagemDesenho();
+    bool muda = !mensagem->getMensagem().empty();
+    mensagem->removeMensagem();
     mensagemGeracao++;
-    sistema->getGUI()->repinta();
+    if (muda) {
+        sistema->getGUI()->repinta();
+    }
 }
 
 void JogoGraficoControlador::deseleciona() {
@@ -74,6 +82,9 @@ void JogoGraficoControlador::liberaMovimento() {
     jogadaComputador = nullptr;
 }
 
+// Each step asks for a frame when it changes what the screen shows (a slide
+// step, a move carried out, a message set or removed, a restart) and only
+// then, so an idle game draws nothing.
 void JogoGraficoControlador::executando() {
     Jogo* jogo = sistema->getJogo();
     GUI* gui = sistema->getGUI();
@@ -83,19 +94,19 @@ void JogoGraficoControlador::executando() {
 
     sistema->getJogoAudio()->tocaAudio();
 
+    // The wait's duration, generation and start are read in one locked step:
+    // read apart, a message set in between ("Pausa!") would be waited out
+    // and removed with the old message's time.
+    std::unique_lock<std::recursive_mutex> trava(jogo->getTrava());
     long tempo = mensagemTempo;
     if (tempo != tempoIndefinido) {
-        long geracao;
-        long resta;
-        {
-            std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
-            geracao = mensagemGeracao;
-            auto passou = std::chrono::steady_clock::now() - mensagemDesde;
-            resta = tempo - static_cast<long>(
-                                std::chrono::duration_cast<std::chrono::milliseconds>(passou).count());
-        }
+        long geracao = mensagemGeracao;
+        auto passou = std::chrono::steady_clock::now() - mensagemDesde;
+        long resta = tempo - static_cast<long>(
+                                 std::chrono::duration_cast<std::chrono::milliseconds>(passou).count());
+        trava.unlock();
         gui->espera(resta);
-        std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        trava.lock();
         // A message set or removed meanwhile ("Pausa!", a second refusal)
         // lives on by its own time; only this one's time is up.
         if (mensagemGeracao == geracao) {
@@ -105,7 +116,6 @@ void JogoGraficoControlador::executando() {
         return;
     }
 
-    std::unique_lock<std::recursive_mutex> trava(jogo->getTrava());
     if (jogo->getStatus() != Jogo::EM_JOGO) {
         if (jogo->isFim()) {
             // The pieces the selection points at go with the old game.
@@ -134,26 +144,19 @@ void JogoGraficoControlador::executando() {
         return;
     }
 
+    // A computer's choice shows from the first step of its slide on.
     if ((!jogo->isJogadorHumano() || jogo->isVezComputador()) && jogo->getStatus() == Jogo::EM_JOGO) {
         jogaComputador(trava);
     }
-    gui->repinta();
 }
 
 void JogoGraficoControlador::executaMovimento() {
     Jogo* jogo = sistema->getJogo();
     Movimento* movimento = jogo->getMovimento();
     Peca* origem = movimento->getMovimento1()->getPeca();
-    int origemX = origem->getPosX();
-    int origemY = origem->getPosY();
     bool vez = jogo->isVezComputador();
     Jogada* jogada = movimento->getJogada();
-    Peca* peca = jogo->getPeca(origemX, origemY);
-    int destinoX = jogada->getPosX();
-    int destinoY = jogada->getPosY();
-
-    PecaMov* pecaMov = new PecaMov(origemX, origemY, destinoX, destinoY, vez);
-    jogo->move2(peca, jogada);
+    jogo->executaJogada(jogo->getPeca(origem->getPosX(), origem->getPosY()), jogada);
 
     JogoAudio* audio = sistema->getJogoAudio();
     if (jogada->getCaptura() != nullptr) {
@@ -161,10 +164,6 @@ void JogoGraficoControlador::executaMovimento() {
     } else {
         audio->setNumAudio(vez ? 2 : 1);
     }
-
-    jogo->setUltimoMov(pecaMov);
-    jogo->setVezComputador(!vez);
-    peca->setMoveuContador(peca->getMoveuContador() + 1);
 
     // The human's move lives in the list cleared here, so the animation goes first.
     liberaMovimento();
@@ -228,6 +227,7 @@ void JogoGraficoControlador::mousePressionado(int x, int y) {
         } else {
             sistema->getJogoAudio()->pauseMusica();
         }
+        gui->repinta();  // the button's picture
     }
 
     if (jogo->getStatus() != Jogo::EM_JOGO) {
@@ -322,15 +322,10 @@ bool JogoGraficoControlador::verificaSeXeque() {
 int JogoGraficoControlador::verificaEProcessaXequeMate() {
     Jogo* jogo = sistema->getJogo();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
-    int r = jogo->isEstaEmXequeMateOuEmpate(true);
-    if (r != 0) {
-        jogo->setStatus(r);
-    } else {
-        r = jogo->isEstaEmXequeMateOuEmpate(false);
-        jogo->setStatus(r);
-        if (r == 0) {
-            return 0;
-        }
+    int r = jogo->verificaFimDePartida(nullptr);
+    jogo->setStatus(r);
+    if (r == Jogo::EM_JOGO) {
+        return 0;
     }
     const char* texto = MSG_BRANCAS;
     int som = 6;

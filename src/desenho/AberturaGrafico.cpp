@@ -51,7 +51,8 @@ AberturaGrafico::AberturaGrafico(GUI* gui, Jogo* jogo)
       jogarRecuo(50),
       menuEspaco(10),
       menuLargura(300),
-      layoutPronto(false) {}
+      layoutPronto(false),
+      opcao(0) {}
 
 AberturaGrafico::~AberturaGrafico() { finaliza(); }
 
@@ -156,6 +157,7 @@ void AberturaGrafico::desenhaBTFundo(SDL_Renderer* renderer, SDL_Rect* rect, SDL
 }
 
 void AberturaGrafico::sobreOpcao(int opcao) {
+    this->opcao = opcao;
     jogadorNivelCor = NIVEL_NORMAL;
     computadorNivelCor = NIVEL_NORMAL;
     jogadorBTCor = BT_NORMAL;

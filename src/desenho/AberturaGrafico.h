@@ -31,6 +31,8 @@ public:
 
     // 0 nothing, 1 player's level, 2 computer's level, 3 start.
     void sobreOpcao(int opcao);
+    // The option last highlighted (0 at first).
+    int getOpcao() const { return opcao; }
 
     // Inclusive on all four edges; false until the first frame has laid out
     // the menu.
@@ -86,6 +88,7 @@ private:
     int menuLargura;
 
     bool layoutPronto;
+    int opcao;
 };
 
 #endif

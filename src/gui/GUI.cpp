@@ -55,6 +55,7 @@ GUI::GUI(GUI_Driver* driver)
       driver(driver),
       finalizado(false),
       repintar(false),
+      quadros(0),
       larguraJanela(0),
       alturaJanela(0),
       falhou(false),
@@ -161,8 +162,10 @@ void GUI::execGUI(std::string titulo, int largura, int altura) {
             int tipo = graficoTipo;
             if (tipo == TELA_ABERTURA && aberturaGrafico != nullptr) {
                 aberturaGrafico->desenha(renderer);
+                quadros++;
             } else if (tipo == TELA_JOGO && jogoGrafico != nullptr) {
                 jogoGrafico->desenha(renderer);
+                quadros++;
             }
         }
 

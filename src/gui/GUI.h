@@ -56,6 +56,9 @@ public:
     // True when the window could not be opened; the run then ends at once.
     bool isFalhou() const;
 
+    // Frames drawn since the window opened.
+    long getQuadros() const { return quadros; }
+
     // Sleeps up to ms milliseconds, waking early once the window is closed,
     // so a long wait on the game thread never delays the shutdown.
     void espera(long ms);
@@ -85,6 +88,7 @@ private:
     GUI_Driver* driver;
     std::atomic<bool> finalizado;
     std::atomic<bool> repintar;
+    std::atomic<long> quadros;
 
     // The game thread reads the window size; it is cached here on the main thread.
     std::atomic<int> larguraJanela;

@@ -44,7 +44,8 @@ Jogo::Jogo(JogoDriver* jogoDriver)
       torrePecaJogada(nullptr),
       bispoPecaJogada(nullptr),
       rainhaPecaJogada(nullptr),
-      jogoDriver(jogoDriver) {
+      jogoDriver(jogoDriver),
+      lancesSemCaptura(0) {
     tela = new Tela(jogoDriver);
     jogadasPossiveis = new JogadaLista();
     peaoPecaJogada = new PeaoPecaJogada();
@@ -108,6 +109,8 @@ void Jogo::reinicia() {
     pausa = false;
     fim = false;
     status = EM_JOGO;
+    lancesSemCaptura = 0;
+    historico.clear();
 }
 
 // --- live position -------------------------------------------------------

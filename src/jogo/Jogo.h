@@ -4,9 +4,11 @@
 #include <atomic>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "jogo/JogoConstantes.h"
 #include "jogo/Pecas.h"
+#include "jogo/Posicao.h"
 
 class BispoPecaJogada;
 class CavaloPecaJogada;
@@ -94,6 +96,27 @@ public:
     void move2(Peca* peca, Jogada* jogada);
     Jogada* getJogada(int x, int y);
 
+    // Carries out a completed move of the side to move on the live sets and
+    // records it: the mover's last move, the turn, the mover's move counter,
+    // the count of plies since the last capture or pawn move and the
+    // positions reached since then. promocao is the type a pawn reaching the
+    // far row becomes, 0 for the game's own queen.
+    void executaJogada(Peca* peca, Jogada* jogada, int promocao = 0);
+    // After a completed move: 0 while the game goes on, otherwise the status
+    // it ended with (checkmate and stalemate first, then the draws that end
+    // a game by themselves) and, when motivo is given, why (FIM_...).
+    int verificaFimDePartida(int* motivo);
+    // The same position has arisen REPETICOES_EMPATE times since the last
+    // capture or pawn move.
+    bool isRepeticaoQuintupla();
+    // Neither side can mate: bare kings, a king and one minor piece against
+    // a bare king, or kings and bishops all on squares of one colour.
+    bool isMaterialInsuficiente(Peca** jogador, Peca** computador);
+    Posicao getPosicao();
+    int getLancesSemCaptura() { return lancesSemCaptura; }
+    // For a position set up with a clock already running (a FEN's).
+    void setLancesSemCaptura(int n) { lancesSemCaptura = n; }
+
     // Levels and counters, indexed by side (true: the computer's side).
     int getNivel(bool isComp);
     void setNivel(bool isComp, int nivel);
@@ -130,6 +153,7 @@ public:
 
 private:
     void liberaPartida();
+    int colunaEnPassant();
     bool temRoqueLegal(Peca** jogador, Peca** computador, bool isComp);
 
     Tela* tela;
@@ -159,6 +183,11 @@ private:
     BispoPecaJogada* bispoPecaJogada;
     RainhaPecaJogada* rainhaPecaJogada;
     JogoDriver* jogoDriver;
+
+    int lancesSemCaptura;
+    // The positions since the last capture or pawn move, the current one
+    // last; empty until the first move, which records where it started.
+    std::vector<Posicao> historico;
 
     std::recursive_mutex trava;
 };

@@ -27,6 +27,18 @@ public:
     static constexpr int JOGADA_EN_PASSANT = 3;
 
     static constexpr int NUM_PECAS = 16;
+
+    // Why a game ended (Jogo::verificaFimDePartida).
+    static constexpr int FIM_XEQUE_MATE = 1;
+    static constexpr int FIM_AFOGAMENTO = 2;
+    static constexpr int FIM_REPETICAO = 3;
+    static constexpr int FIM_75_LANCES = 4;
+    static constexpr int FIM_MATERIAL_INSUFICIENTE = 5;
+
+    // The draws that end a game by themselves: the fifth occurrence of a
+    // position, and 75 moves of each side without a capture or a pawn move.
+    static constexpr int REPETICOES_EMPATE = 5;
+    static constexpr int LANCES_SEM_CAPTURA_EMPATE = 150;
 };
 
 #endif

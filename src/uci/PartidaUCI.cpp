@@ -120,18 +120,10 @@ bool PartidaUCI::leLance(Jogo& jogo, const std::string& texto, Lance* lance, std
 }
 
 void PartidaUCI::joga(Jogo& jogo, const Lance& lance) {
-    // As the game window carries out a move at the end of its slide.
-    bool vez = jogo.isVezComputador();
-    Peca* peca = (vez ? jogo.getComputadorPecas() : jogo.getJogadorPecas())[lance.slot];
-    PecaMov* mov = new PecaMov(peca->getPosX(), peca->getPosY(), lance.jogada->getPosX(), lance.jogada->getPosY(), vez);
-    jogo.move2(peca, lance.jogada);
-    jogo.setUltimoMov(mov);
-    jogo.setVezComputador(!vez);
-    peca->setMoveuContador(peca->getMoveuContador() + 1);
-    // The game itself only ever makes a queen; the opponent may ask for less.
-    if (lance.tipo != 0) {
-        peca->setTipo(lance.tipo);
-    }
+    // As the game window carries out a move at the end of its slide; the
+    // game itself only ever makes a queen, the opponent may ask for less.
+    Peca* peca = (jogo.isVezComputador() ? jogo.getComputadorPecas() : jogo.getJogadorPecas())[lance.slot];
+    jogo.executaJogada(peca, lance.jogada, lance.tipo);
 }
 
 void PartidaUCI::libera(std::vector<Lance>& lista) {

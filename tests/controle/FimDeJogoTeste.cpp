@@ -64,6 +64,20 @@ TEST_F(FimDeJogo, AfogamentoContaUmEmpate) {
     EXPECT_EQ(0, jogo->getVitoriasCont(false) + jogo->getVitoriasCont(true));
 }
 
+// The computer against itself takes the queen: kings and bishops of one
+// colour are left, and the game ends there as with stalemate.
+TEST_F(FimDeJogo, MaterialInsuficienteEmpataSozinho) {
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        jogo->setNivel(false, Jogo::FACIL);
+    }
+    montaPosicao("2b1k3/8/8/8/8/7B/3q4/4K3 w - -");
+    comecaJogo();
+    ASSERT_TRUE(espera([&] { return jogo->getStatus() == Jogo::EMPATE && jogo->getEmpatesCont() == 1; }));
+    EXPECT_EQ(EMPATE, mensagem());
+    EXPECT_TRUE(espera([&] { return s->getJogoAudio()->getUltimoEfeito() == 7; }));
+}
+
 TEST_F(FimDeJogo, EscAbandonaSemContarNada) {
     comecaJogo();
     clicaCasa("e2");

@@ -55,7 +55,7 @@ TEST_F(Maratona, ComputadorContraComputadorVariasPartidas) {
             ASSERT_TRUE(espera([&] { return mensagem() == "Tecle ou clique para reiniciar."; }, 20000));
             clica(10, 10);
         } else {
-            // No draw by repetition exists; a long game is left like a player would.
+            // A long game is left as a player would, to keep the run short.
             tecla(SDL_SCANCODE_ESCAPE);
         }
         ASSERT_TRUE(espera([&] { return gui->getGraficoTipo() == GUI::TELA_ABERTURA; }, 20000));

@@ -40,12 +40,16 @@ protected:
         s = new Sistema();
         jogo = s->getJogo();
         gui = s->getGUI();
+        antesDasThreads();
         jogoThread = std::thread([this] { s->execJogo(nullptr); });
         janelaThread = std::thread([this] { s->execGUI(); });
         ASSERT_TRUE(espera([this] { return s->getAberturaGrafico()->isLayoutPronto(); }));
     }
 
     void TearDown() override { fecha(); delete s; }
+
+    // Runs on the built system before its threads start.
+    virtual void antesDasThreads() {}
 
     void fecha() {
         if (fechado) return;

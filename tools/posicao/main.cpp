@@ -2,12 +2,15 @@
 //   xadrez-posicao jogadas "FEN"
 //   xadrez-posicao perft N "FEN"
 //   xadrez-posicao melhor NIVEL SEMENTE "FEN"
+//   xadrez-posicao partida NIVEL_BRANCAS NIVEL_PRETAS SEMENTE ["FEN"]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
 
+#include "AutoPartida.h"
 #include "Perft.h"
 #include "PosicaoFEN.h"
 #include "algoritmo/Algoritmo.h"
@@ -55,6 +58,12 @@ int perft(Jogo& jogo, int profundidade) {
     return 0;
 }
 
+bool leNivel(const std::string& s, int* nivel) {
+    if (s != "2" && s != "3" && s != "4") return false;
+    *nivel = s[0] - '0';
+    return true;
+}
+
 bool leSemente(const std::string& s, long long* valor) {
     if (s.empty() || s.size() > 12) return false;
     for (char c : s) {
@@ -86,10 +95,42 @@ int melhor(Jogo& jogo, int nivel, long long semente) {
     return 0;
 }
 
+// The FEN's halfmove clock (its fifth field), 0 when it has none.
+int relogioDaFEN(const std::string& fen) {
+    std::istringstream in(fen);
+    std::string campo;
+    for (int i = 0; i < 5; i++) {
+        if (!(in >> campo)) return 0;
+    }
+    int n = 0;
+    return leInteiroPositivo(campo, &n) ? n : 0;
+}
+
+int partida(Jogo& jogo, int nivelBrancas, int nivelPretas, long long semente) {
+    int motivo = 0;
+    int status = AutoPartida::joga(jogo, nivelBrancas, nivelPretas, semente,
+                                   [](const std::string& lance) {
+                                       std::cout << lance << "\n";
+                                       return true;
+                                   },
+                                   &motivo);
+    if (status < 0) {
+        std::cout << "nenhuma\n";
+        return 1;
+    }
+    static const char* const motivos[] = {"", "xeque-mate", "afogamento", "repeticao", "75-lances",
+                                          "material-insuficiente"};
+    const char* placar = status == Jogo::BRANCAS_VENCERAM ? "1-0" : status == Jogo::PRETAS_VENCERAM ? "0-1" : "1/2";
+    std::cout << placar << " " << motivos[motivo] << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* uso = "usage: xadrez-posicao jogadas FEN | perft N FEN | melhor NIVEL SEMENTE FEN";
+    const char* uso =
+        "usage: xadrez-posicao jogadas FEN | perft N FEN | melhor NIVEL SEMENTE FEN"
+        " | partida NIVEL_BRANCAS NIVEL_PRETAS SEMENTE [FEN]";
     if (argc < 2) return erro(uso);
     std::string comando = argv[1];
     if (argc == 2 && comando == "--help") {
@@ -103,6 +144,7 @@ int main(int argc, char** argv) {
     if (!comando.empty() && comando[0] == '-') return erro("unknown option '" + comando + "'; " + uso);
 
     Jogo jogo(nullptr);
+    jogo.reinicia();
     std::string msg;
     if (comando == "jogadas" && argc == 3) {
         if (!PosicaoFEN::carrega(&jogo, argv[2], &msg)) return erro(msg);
@@ -115,12 +157,23 @@ int main(int argc, char** argv) {
         return perft(jogo, n);
     }
     if (comando == "melhor" && argc == 5) {
-        std::string n = argv[2];
-        if (n != "2" && n != "3" && n != "4") return erro("the level must be 2, 3 or 4");
+        int nivel = 0;
+        if (!leNivel(argv[2], &nivel)) return erro("the level must be 2, 3 or 4");
         long long semente = 0;
         if (!leSemente(argv[3], &semente)) return erro("the seed must be a number of at most 12 digits");
         if (!PosicaoFEN::carrega(&jogo, argv[4], &msg)) return erro(msg);
-        return melhor(jogo, n[0] - '0', semente);
+        return melhor(jogo, nivel, semente);
+    }
+    if (comando == "partida" && (argc == 5 || argc == 6)) {
+        int brancas = 0, pretas = 0;
+        if (!leNivel(argv[2], &brancas) || !leNivel(argv[3], &pretas)) return erro("the levels must be 2, 3 or 4");
+        long long semente = 0;
+        if (!leSemente(argv[4], &semente)) return erro("the seed must be a number of at most 12 digits");
+        if (argc == 6) {
+            if (!PosicaoFEN::carrega(&jogo, argv[5], &msg)) return erro(msg);
+            jogo.setLancesSemCaptura(relogioDaFEN(argv[5]));
+        }
+        return partida(jogo, brancas, pretas, semente);
     }
     return erro(uso);
 }

@@ -1,0 +1,62 @@
+// A frame is drawn only when something on the screen changed.
+#include "SistemaTeste.h"
+
+#include "controle/JogoGraficoControlador.h"
+
+namespace {
+
+// Two passes of the window loop later: a frame asked for has been drawn.
+long quadrosDepois(GUI* gui) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return gui->getQuadros();
+}
+
+using QuadrosAbertura = SistemaTeste;
+
+TEST_F(QuadrosAbertura, SoMudarDeOpcaoDesenha) {
+    SDL_Point a = centro(&AberturaGrafico::getJogadorUmOpBT);
+    SDL_Point b = centro(&AberturaGrafico::getJogadorDoisOpBT);
+    move(a.x, a.y);
+    long q = quadrosDepois(gui);
+    move(a.x + 30, a.y + 2);
+    EXPECT_EQ(q, quadrosDepois(gui));
+    move(b.x, b.y);
+    EXPECT_EQ(q + 1, quadrosDepois(gui));
+}
+
+// The window thread draws the game screen while the test ticks a controller
+// of its own as the game thread would; the real game thread has no listener.
+class QuadrosJogo : public SistemaTeste {
+protected:
+    void antesDasThreads() override { gui->setJogoGraficoListener(nullptr); }
+
+    // The frames one call makes the window draw.
+    long quadrosDe(std::function<void()> acao) {
+        long antes = gui->getQuadros();
+        acao();
+        for (int i = 0; i < 100 && gui->getQuadros() == antes; i++) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return quadrosDepois(gui) - antes;
+    }
+};
+
+TEST_F(QuadrosJogo, OciosoNadaCliqueUmQuadroDeslizeUmPorPasso) {
+    comecaJogo();
+    JogoGraficoControlador c(s);
+    EXPECT_EQ(0, quadrosDe([&] {
+        for (int i = 0; i < 20; i++, std::this_thread::sleep_for(std::chrono::milliseconds(30))) c.executando();
+    }));
+    Tela* tela = jogo->getTela();
+    EXPECT_EQ(1, quadrosDe([&] { c.mousePressionado(tela->getX(4), tela->getY(6)); }));  // e2
+    EXPECT_EQ(1, quadrosDe([&] { c.mousePressionado(tela->getX(4), tela->getY(4)); }));  // e4
+    // 128 pixels in steps of 10: 13 steps, the last carrying the move out.
+    int passos = 0;
+    for (; jogo->getMovimento() != nullptr && passos < 50; passos++) {
+        EXPECT_EQ(1, quadrosDe([&] { c.executando(); })) << "step " << passos;
+    }
+    EXPECT_EQ(13, passos);
+    EXPECT_EQ(Jogo::PEAO, jogo->getPeca(4, 4)->getTipo());
+}
+
+}  // namespace
