@@ -207,8 +207,19 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
             peao->getTipo() != JogoConstantes::PEAO) {
             return falha(erro, "bad FEN en passant square: no pawn has just passed it");
         }
+        // The pawn came from two squares behind, over the en passant square.
+        if (jogo->getPeca(ex, ey) != nullptr || jogo->getPeca(ex, ey - d) != nullptr) {
+            return falha(erro, "bad FEN en passant square: " + enPassant + " and " + PosicaoFEN::casa(ex, ey - d) +
+                                   " must be empty after a double step");
+        }
         peao->setMoveuContador(1);
         jogo->setUltimoMov(new PecaMov(ex, ey - d, ex, chegada, moveuComp));
+    }
+
+    // The side to move could take the king: no game reaches that.
+    if (jogo->isOutroReiEmXeque(jogo->getJogadorPecas(), jogo->getComputadorPecas(), vezComp)) {
+        return falha(erro, vezComp ? "impossible FEN position: white is in check with black to move"
+                                   : "impossible FEN position: black is in check with white to move");
     }
     return true;
 }
