@@ -91,9 +91,7 @@ void Algoritmo::reconstroi(MiniMaxNo* no, std::vector<Lance>* linha) {
         Peca* peca = posicao.getPeca(n->posX, n->posY);
         if (peca != nullptr) {
             if (linha != nullptr) {
-                int y = n->jogada->getPosY();
-                linha->push_back({n->posX, n->posY, n->jogada->getPosX(), y,
-                                  peca->getTipo() == Jogo::PEAO && (y == 0 || y == 7)});
+                linha->push_back(Lance::de(peca, n->jogada));
             }
             posicao.move2(peca, n->jogada);
         }
@@ -101,6 +99,12 @@ void Algoritmo::reconstroi(MiniMaxNo* no, std::vector<Lance>* linha) {
     // Nothing below this node takes these moves back.
     posicao.esquece();
     noDaPosicao = no;
+}
+
+Algoritmo::Lance Algoritmo::Lance::de(Peca* peca, Jogada* jogada) {
+    int y = jogada->getPosY();
+    return {peca->getPosX(), peca->getPosY(), jogada->getPosX(), y,
+            peca->getTipo() == Jogo::PEAO && (y == 0 || y == 7)};
 }
 
 void Algoritmo::leLinha(MiniMaxNo* no, bool isComp) {

@@ -26,6 +26,9 @@ public:
         int paraX;
         int paraY;
         bool promove;
+
+        // jogada of peca, which stands on the square it leaves.
+        static Lance de(Peca* peca, Jogada* jogada);
     };
 
     explicit Algoritmo(Jogo* jogo);

@@ -32,6 +32,10 @@ std::string minusculas(std::string s) {
     return s;
 }
 
+std::string notacao(const Algoritmo::Lance& l) {
+    return PosicaoFEN::casa(l.deX, l.deY) + PosicaoFEN::casa(l.paraX, l.paraY) + (l.promove ? "q" : "");
+}
+
 std::string junta(const std::vector<std::string>& t, std::size_t de, std::size_t ate) {
     std::string s;
     for (std::size_t i = de; i < ate && i < t.size(); i++) {
@@ -158,8 +162,8 @@ void MotorUCI::setoption(const std::vector<std::string>& args) {
 }
 
 void MotorUCI::go(const std::vector<std::string>& args) {
-    static const char* const PARAMETROS[] = {"searchmoves", "ponder", "wtime",    "btime",   "winc",    "binc",
-                                             "movestogo",   "depth",  "nodes",    "mate",    "movetime", "infinite"};
+    static const char* const PARAMETROS[] = {"searchmoves", "ponder", "wtime", "btime", "winc", "binc",
+                                             "movestogo", "depth", "nodes", "movetime", "infinite", "mate"};
     Modo modo = NORMAL;
     std::vector<std::string> lances;
     bool emLances = false;
@@ -239,10 +243,7 @@ std::vector<Algoritmo::Lance> MotorUCI::permitidos(const std::vector<Perft::Lanc
         } else if (achado->jogada->getTipo() == JogoConstantes::JOGADA_ROQUE) {
             avisa("searchmoves: " + nome + " left out: the computer player never searches castling");
         } else {
-            Peca* p = lado[achado->slot];
-            int y = achado->jogada->getPosY();
-            aceitos.push_back({p->getPosX(), p->getPosY(), achado->jogada->getPosX(), y,
-                               p->getTipo() == JogoConstantes::PEAO && (y == 0 || y == 7)});
+            aceitos.push_back(Algoritmo::Lance::de(lado[achado->slot], achado->jogada));
         }
     }
     if (aceitos.empty() && !procurados.empty()) {
@@ -272,10 +273,7 @@ void MotorUCI::busca() {
             Peca** lado = isComp ? jogo.getComputadorPecas() : jogo.getJogadorPecas();
             primeira = PosicaoFEN::notacao(lado[legais[0].slot], legais[0].jogada);
             restricao = permitidos(legais, lado);
-            if (!restricao.empty()) {
-                const Algoritmo::Lance& l = restricao.front();
-                primeira = PosicaoFEN::casa(l.deX, l.deY) + PosicaoFEN::casa(l.paraX, l.paraY) + (l.promove ? "q" : "");
-            }
+            if (!restricao.empty()) primeira = notacao(restricao.front());
         }
         Perft::libera(legais);
     }
@@ -317,9 +315,7 @@ void MotorUCI::busca() {
                 pontos = "cp " + std::to_string(std::lround(algoritmo->getMaterialNoFim() * CENTIPEOES_POR_PONTO));
             }
             std::string pv;
-            for (const Algoritmo::Lance& l : algoritmo->getLinhaEscolhida()) {
-                pv += " " + PosicaoFEN::casa(l.deX, l.deY) + PosicaoFEN::casa(l.paraX, l.paraY) + (l.promove ? "q" : "");
-            }
+            for (const Algoritmo::Lance& l : algoritmo->getLinhaEscolhida()) pv += " " + notacao(l);
             long nos = algoritmo->getNosCriados();
             bool escolheuRepetida;
             int contador;
