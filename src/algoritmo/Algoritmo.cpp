@@ -32,8 +32,9 @@ Algoritmo::Algoritmo(Jogo* jogo)
       nosCriados(0),
       nosVivos(0),
       nosVivosMaximo(0),
-      valorEscolhido(0.0f),
-      plyDoMate(0) {
+      plyDoMate(0),
+      materialNoFim(0.0f),
+      linhaEmpatada(false) {
     for (int i = 0; i < 16; i++) {
         jogadorPecas[i] = trabalho.getJogador()[i];
         computadorPecas[i] = trabalho.getComputador()[i];
@@ -78,7 +79,7 @@ void Algoritmo::descartaFoto() {
     temFoto = false;
 }
 
-void Algoritmo::reconstroi(MiniMaxNo* no) {
+void Algoritmo::reconstroi(MiniMaxNo* no, std::vector<Lance>* linha) {
     trabalho = foto;
     posicao.reindexa();
     caminho.clear();
@@ -89,12 +90,54 @@ void Algoritmo::reconstroi(MiniMaxNo* no) {
         MiniMaxNo* n = *it;
         Peca* peca = posicao.getPeca(n->posX, n->posY);
         if (peca != nullptr) {
+            if (linha != nullptr) {
+                linha->push_back(Lance::de(peca, n->jogada));
+            }
             posicao.move2(peca, n->jogada);
         }
     }
     // Nothing below this node takes these moves back.
     posicao.esquece();
     noDaPosicao = no;
+}
+
+Algoritmo::Lance Algoritmo::Lance::de(Peca* peca, Jogada* jogada) {
+    int y = jogada->getPosY();
+    return {peca->getPosX(), peca->getPosY(), jogada->getPosX(), y,
+            peca->getTipo() == Jogo::PEAO && (y == 0 || y == 7)};
+}
+
+void Algoritmo::leLinha(MiniMaxNo* no, bool isComp) {
+    linhaEscolhida.clear();
+    reconstroi(no, &linhaEscolhida);
+    // The node may be freed or made up: no search may start from it.
+    noDaPosicao = nullptr;
+    materialNoFim = 0.0f;
+    for (int i = 0; i < 16; i++) {
+        for (Peca* p : {jogadorPecas[i], computadorPecas[i]}) {
+            if (!p->isRemovida() && p->getTipo() != Jogo::REI) {
+                materialNoFim += p->isDeComp() == isComp ? calculaPeso(p) : -calculaPeso(p);
+            }
+        }
+    }
+}
+
+bool Algoritmo::isPermitido(int deX, int deY, int paraX, int paraY) const {
+    for (const Lance& l : lancesPermitidos) {
+        if (l.deX == deX && l.deY == deY && l.paraX == paraX && l.paraY == paraY) {
+            return true;
+        }
+    }
+    return lancesPermitidos.empty();
+}
+
+bool Algoritmo::isPermitidaDe(int deX, int deY) const {
+    for (const Lance& l : lancesPermitidos) {
+        if (l.deX == deX && l.deY == deY) {
+            return true;
+        }
+    }
+    return lancesPermitidos.empty();
 }
 
 void Algoritmo::contaNovoNo() {
@@ -192,10 +235,12 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
     }
     Peca** proprias = isComp ? computadorPecas : jogadorPecas;
     JogadaLista lista;
+    // Only the first moves can be restricted.
+    bool restrita = !lancesPermitidos.empty() && no->pai == nullptr;
 
     for (int i = 0; i < 16 && !fim && !jogo->isFim(); i++) {
         Peca* original = jogo->getPeca(proprias, i);
-        if (original == nullptr) {
+        if (original == nullptr || (restrita && !isPermitidaDe(original->getPosX(), original->getPosY()))) {
             continue;
         }
         Peca peca = *original;
@@ -205,6 +250,10 @@ MiniMaxNo* Algoritmo::minimax(MiniMaxNo* no, bool isMax, int nivelProfundidade, 
                                    isComp, true);
 
         for (int j = 0; j < lista.getTam() && !jogo->isFim(); j++) {
+            if (restrita && !isPermitido(peca.getPosX(), peca.getPosY(), lista.getJogada(j)->getPosX(),
+                                         lista.getJogada(j)->getPosY())) {
+                continue;
+            }
             Jogada* jogada = lista.getJogada(j)->nova();
             int marca = posicao.marca();
             bool xequeMate = false;
@@ -314,12 +363,19 @@ bool Algoritmo::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp
     // empty result further down is a line that leaves the opponent without
     // a move, read out like any other.
     bool achou = resposta != raiz && !(resposta->jogada == nullptr && resposta->pai == raiz);
-    valorEscolhido = achou ? resposta->valor : 0.0f;
     plyDoMate = 0;
+    linhaEscolhida.clear();
+    materialNoFim = 0.0f;
+    linhaEmpatada = false;
     if (achou && resposta->xequeMate) {
         for (MiniMaxNo* n = resposta; n != raiz; n = n->pai) plyDoMate++;
     }
     if (achou) {
+        // An empty result further down is a side to move without a move;
+        // it is not mated (the move before would have ended the line), so
+        // stalemated, unless the end flag cut the search short there.
+        linhaEmpatada = resposta->jogada == nullptr && !jogo->isFim();
+        leLinha(resposta->jogada != nullptr ? resposta : resposta->pai, isComp);
         MiniMaxNo* filho = resposta;
         while (filho->pai != raiz) {
             filho = filho->pai;
@@ -344,9 +400,28 @@ bool Algoritmo::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp
             } else {
                 CopiaPecas viva(jogo->getJogadorPecas(), jogo->getComputadorPecas());
                 Jogada* daBusca = *jogada;
+                int buscaX = *x;
+                int buscaY = *y;
                 if (sorteiaJogada(x, y, jogada, viva.getJogador(), viva.getComputador(), isComp,
                                   ultimo)) {
-                    delete daBusca;
+                    if (isPermitido(*x, *y, (*jogada)->getPosX(), (*jogada)->getPosY())) {
+                        delete daBusca;
+                        // The line searched is not played: only this move is.
+                        MiniMaxNo raizSubstituta;
+                        MiniMaxNo substituta;
+                        substituta.jogada = *jogada;
+                        substituta.posX = *x;
+                        substituta.posY = *y;
+                        substituta.pai = &raizSubstituta;
+                        leLinha(&substituta, isComp);
+                        linhaEmpatada = false;
+                        plyDoMate = 0;
+                    } else {
+                        delete *jogada;
+                        *jogada = daBusca;
+                        *x = buscaX;
+                        *y = buscaY;
+                    }
                 }
                 jogo->zeraJogadaRepetidaCont(isComp);
             }

@@ -18,6 +18,19 @@ class PecaMov;
 // depth of the side's level, and the choice of the move to play.
 class Algoritmo {
 public:
+    // A move named by the square its piece leaves and the one it reaches;
+    // promove: a pawn that reaches the last row and becomes a queen.
+    struct Lance {
+        int deX;
+        int deY;
+        int paraX;
+        int paraY;
+        bool promove;
+
+        // jogada of peca, which stands on the square it leaves.
+        static Lance de(Peca* peca, Jogada* jogada);
+    };
+
     explicit Algoritmo(Jogo* jogo);
     virtual ~Algoritmo();
 
@@ -64,12 +77,25 @@ public:
     // Called after each child node is created, with the count so far.
     void setAoCriarNo(std::function<void(long)> observador) { aoCriarNo = observador; }
 
-    // The line the last calculaMelhorJogada read its move from: the value
-    // of its answered node, and when that node mates, its ply counted from
-    // the root (odd: the searching side mates; even: the opponent does).
-    // 0 plies when the line ends in no mate or no move was found.
-    float getValorEscolhido() const { return valorEscolhido; }
+    // The line the last calculaMelhorJogada read its move from: when it
+    // ends in a mate, the mating move's ply counted from the root (odd: the
+    // searching side mates; even: the opponent does); 0 when it ends in no
+    // mate or no move was found.
     int getPlyDoMate() const { return plyDoMate; }
+
+    // That line as it will be played: from the move chosen (alone, when the
+    // repetition rule replaced the search's move) to the node answered.
+    const std::vector<Lance>& getLinhaEscolhida() const { return linhaEscolhida; }
+    // The searching side's material minus the opponent's at the end of the
+    // line, by the piece weights, kings left out.
+    float getMaterialNoFim() const { return materialNoFim; }
+    // The line ends with the side to move stalemated.
+    bool isLinhaEmpatada() const { return linhaEmpatada; }
+
+    // Later searches consider only these first moves (by squares); empty:
+    // every move. The repetition rule does not replace a choice with a move
+    // outside them.
+    void setLancesPermitidos(const std::vector<Lance>& lances) { lancesPermitidos = lances; }
 
     Algoritmo(const Algoritmo&) = delete;
     Algoritmo& operator=(const Algoritmo&) = delete;
@@ -77,7 +103,13 @@ public:
 private:
     // Makes posicao show the node: the snapshot with the moves from the
     // root down to it carried out.
-    void reconstroi(MiniMaxNo* no);
+    // With linha, each move carried out is also written there.
+    void reconstroi(MiniMaxNo* no, std::vector<Lance>* linha = nullptr);
+    // The line from the root to no (a node with a move) read out on
+    // posicao, which shows its end afterwards.
+    void leLinha(MiniMaxNo* no, bool isComp);
+    bool isPermitido(int deX, int deY, int paraX, int paraY) const;
+    bool isPermitidaDe(int deX, int deY) const;
     // Scores jogada of peca and leaves it made on posicao.
     float pontuaJogada(Peca* peca, Jogada* jogada, int nivelProfundidade, int profundidade,
                        bool isComp, bool* xequeMate);
@@ -109,8 +141,11 @@ private:
     long nosVivos;
     long nosVivosMaximo;
     std::function<void(long)> aoCriarNo;
-    float valorEscolhido;
     int plyDoMate;
+    std::vector<Lance> linhaEscolhida;
+    float materialNoFim;
+    bool linhaEmpatada;
+    std::vector<Lance> lancesPermitidos;
 };
 
 #endif

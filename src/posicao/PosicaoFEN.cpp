@@ -68,7 +68,7 @@ std::string PosicaoFEN::notacao(Peca* peca, Jogada* jogada) {
     return s;
 }
 
-static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro) {
+static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro, bool soDeJogo) {
     jogo->reinicia();
 
     std::istringstream in(fen);
@@ -207,14 +207,25 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
             peao->getTipo() != JogoConstantes::PEAO) {
             return falha(erro, "bad FEN en passant square: no pawn has just passed it");
         }
+        // The pawn came from two squares behind, over the en passant square.
+        if (soDeJogo && (jogo->getPeca(ex, ey) != nullptr || jogo->getPeca(ex, ey - d) != nullptr)) {
+            return falha(erro, "bad FEN en passant square: " + enPassant + " and " + PosicaoFEN::casa(ex, ey - d) +
+                                   " must be empty after a double step");
+        }
         peao->setMoveuContador(1);
         jogo->setUltimoMov(new PecaMov(ex, ey - d, ex, chegada, moveuComp));
+    }
+
+    // The side to move could take the king: no game reaches that.
+    if (soDeJogo && jogo->isOutroReiEmXeque(jogo->getJogadorPecas(), jogo->getComputadorPecas(), vezComp)) {
+        return falha(erro, vezComp ? "impossible FEN position: white is in check with black to move"
+                                   : "impossible FEN position: black is in check with white to move");
     }
     return true;
 }
 
-bool PosicaoFEN::carrega(Jogo* jogo, const std::string& fen, std::string* erro) {
-    if (carregaPosicao(jogo, fen, erro)) {
+bool PosicaoFEN::carrega(Jogo* jogo, const std::string& fen, std::string* erro, bool soDeJogo) {
+    if (carregaPosicao(jogo, fen, erro, soDeJogo)) {
         return true;
     }
     jogo->reinicia();

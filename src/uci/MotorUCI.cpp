@@ -32,6 +32,10 @@ std::string minusculas(std::string s) {
     return s;
 }
 
+std::string notacao(const Algoritmo::Lance& l) {
+    return PosicaoFEN::casa(l.deX, l.deY) + PosicaoFEN::casa(l.paraX, l.paraY) + (l.promove ? "q" : "");
+}
+
 std::string junta(const std::vector<std::string>& t, std::size_t de, std::size_t ate) {
     std::string s;
     for (std::size_t i = de; i < ate && i < t.size(); i++) {
@@ -158,11 +162,18 @@ void MotorUCI::setoption(const std::vector<std::string>& args) {
 }
 
 void MotorUCI::go(const std::vector<std::string>& args) {
+    static const char* const PARAMETROS[] = {"searchmoves", "ponder", "wtime", "btime", "winc", "binc",
+                                             "movestogo", "depth", "nodes", "movetime", "infinite", "mate"};
     Modo modo = NORMAL;
+    std::vector<std::string> lances;
+    bool emLances = false;
     // Every parameter is accepted; the depth is the level's, as in the game.
     for (const std::string& a : args) {
+        bool parametro = std::find(std::begin(PARAMETROS), std::end(PARAMETROS), a) != std::end(PARAMETROS);
+        if (parametro) emLances = a == "searchmoves";
         if (a == "infinite") modo = INFINITO;
         if (a == "ponder") modo = PONDER;
+        if (emLances && !parametro) lances.push_back(a);
     }
     {
         std::lock_guard<std::mutex> trava(estadoTrava);
@@ -173,6 +184,7 @@ void MotorUCI::go(const std::vector<std::string>& args) {
     }
     // A stopped search ends promptly: let its bestmove out first.
     if (buscaThread.joinable()) buscaThread.join();
+    procurados = lances;
 
     Jogo& jogo = partida.getJogo();
     {
@@ -218,13 +230,37 @@ void MotorUCI::terminaBusca() {
 
 void MotorUCI::encerra() { terminaBusca(); }
 
+std::vector<Algoritmo::Lance> MotorUCI::permitidos(const std::vector<Perft::Lance>& legais, Peca** lado) {
+    std::vector<Algoritmo::Lance> aceitos;
+    for (const std::string& pedido : procurados) {
+        const Perft::Lance* achado = nullptr;
+        for (const Perft::Lance& l : legais) {
+            if (PosicaoFEN::notacao(lado[l.slot], l.jogada) == pedido) achado = &l;
+        }
+        std::string nome = LeitorComandos::mostra(pedido);
+        if (achado == nullptr) {
+            avisa("searchmoves: " + nome + " left out: not a move the computer player can make here");
+        } else if (achado->jogada->getTipo() == JogoConstantes::JOGADA_ROQUE) {
+            avisa("searchmoves: " + nome + " left out: the computer player never searches castling");
+        } else {
+            aceitos.push_back(Algoritmo::Lance::de(lado[achado->slot], achado->jogada));
+        }
+    }
+    if (aceitos.empty() && !procurados.empty()) {
+        avisa("searchmoves: no move left; every move is searched");
+    }
+    return aceitos;
+}
+
 void MotorUCI::busca() {
     Jogo& jogo = partida.getJogo();
     bool isComp = jogo.isVezComputador();
     std::string lance;
+    Algoritmo* algoritmo = gerenciador.getAlgoritmo();
 
     std::vector<Perft::Lance> legais;
     std::string primeira;
+    std::vector<Algoritmo::Lance> restricao;
     {
         std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
         legais = Perft::legais(&jogo, jogo.getJogadorPecas(), jogo.getComputadorPecas(), isComp);
@@ -236,9 +272,12 @@ void MotorUCI::busca() {
         } else {
             Peca** lado = isComp ? jogo.getComputadorPecas() : jogo.getJogadorPecas();
             primeira = PosicaoFEN::notacao(lado[legais[0].slot], legais[0].jogada);
+            restricao = permitidos(legais, lado);
+            if (!restricao.empty()) primeira = notacao(restricao.front());
         }
         Perft::libera(legais);
     }
+    algoritmo->setLancesPermitidos(restricao);
 
     if (lance.empty()) {
         // What the repetition rule may do is seen from the piece that
@@ -262,20 +301,22 @@ void MotorUCI::busca() {
         Jogada* jogada = nullptr;
         auto inicio = std::chrono::steady_clock::now();
         bool achou = gerenciador.calculaMelhorJogada(&x, &y, &jogada, isComp);
-        long ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                        std::chrono::steady_clock::now() - inicio)
-                                        .count());
+        long long us = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - inicio)
+                           .count();
         if (achou) {
-            Algoritmo* a = gerenciador.getAlgoritmo();
             std::string pontos;
-            int ply = a->getPlyDoMate();
+            int ply = algoritmo->getPlyDoMate();
             if (ply > 0) {
                 // Odd plies are the searching side's own mating moves.
                 pontos = "mate " + std::to_string(ply % 2 == 1 ? (ply + 1) / 2 : -(ply / 2));
+            } else if (algoritmo->isLinhaEmpatada()) {
+                pontos = "cp 0";
             } else {
-                pontos = "cp " + std::to_string(std::lround(a->getValorEscolhido() * CENTIPEOES_POR_PONTO));
+                pontos = "cp " + std::to_string(std::lround(algoritmo->getMaterialNoFim() * CENTIPEOES_POR_PONTO));
             }
-            long nos = a->getNosCriados();
+            std::string pv;
+            for (const Algoritmo::Lance& l : algoritmo->getLinhaEscolhida()) pv += " " + notacao(l);
+            long nos = algoritmo->getNosCriados();
             bool escolheuRepetida;
             int contador;
             {
@@ -285,15 +326,16 @@ void MotorUCI::busca() {
                 contador = jogo.getJogadaRepetidaCont(isComp);
             }
             delete jogada;
+            // Without a measurable time there is no speed to give.
+            std::string nps = us > 0 ? " nps " + std::to_string(nos * 1000000LL / us) : "";
             escreve("info depth " + std::to_string(jogo.getNivel(isComp)) + " nodes " + std::to_string(nos) +
-                    " time " + std::to_string(ms) + " nps " + std::to_string(nos * 1000 / std::max(ms, 1L)) +
-                    " score " + pontos + " pv " + lance);
+                    " time " + std::to_string(us / 1000) + nps + " score " + pontos + " pv" + pv);
             std::string peca = PosicaoFEN::casa(ux, uy);
             if (escolheuRepetida && (x != ux || y != uy)) {
                 avisa("repetition rule: the sixth consecutive choice of the piece on " + peca + " became " + lance);
             } else if (escolheuRepetida && contador == 0) {
-                avisa("repetition rule: the sixth consecutive choice of the piece on " + peca +
-                      " stands: no other piece qualifies");
+                avisa("repetition rule: the sixth consecutive choice of the piece on " + peca + " stands: " +
+                      (restricao.empty() ? "no other piece qualifies" : "no other piece qualifies within searchmoves"));
             }
         } else {
             delete jogada;

@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "Perft.h"
+#include "algoritmo/Algoritmo.h"
 #include "algoritmo/AlgoritmoGerenciador.h"
 #include "uci/PartidaUCI.h"
 
@@ -48,6 +50,9 @@ private:
     // Asks a running search to end and waits until its bestmove is out.
     void terminaBusca();
     void busca();
+    // The moves of searchmoves that the computer player can make, out of
+    // the legal ones; the others are reported.
+    std::vector<Algoritmo::Lance> permitidos(const std::vector<Perft::Lance>& legais, Peca** lado);
     void escreve(const std::string& linha);
 
     Saida saida;
@@ -56,6 +61,8 @@ private:
     AlgoritmoGerenciador gerenciador;
     int nivel;
     long long semente;
+    // The moves after searchmoves in the last go.
+    std::vector<std::string> procurados;
 
     std::thread buscaThread;
     std::mutex estadoTrava;

@@ -15,9 +15,10 @@
 #include "jogo/Jogo.h"
 #include "jogo/Peca.h"
 
+// Made-up positions too: some no game reaches (a king that can be taken).
 inline void monta(Jogo& jogo, const std::string& fen) {
     std::string erro;
-    ASSERT_TRUE(PosicaoFEN::carrega(&jogo, fen, &erro)) << erro;
+    ASSERT_TRUE(PosicaoFEN::carrega(&jogo, fen, &erro, false)) << erro;
 }
 
 // "e2e4" for the move of a node: the square its piece left and its target.

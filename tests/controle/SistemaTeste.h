@@ -148,7 +148,7 @@ protected:
     void montaPosicao(const std::string& fen) {
         std::lock_guard<std::recursive_mutex> t(trava());
         std::string erro;
-        ASSERT_TRUE(PosicaoFEN::carrega(jogo, fen, &erro)) << erro;
+        ASSERT_TRUE(PosicaoFEN::carrega(jogo, fen, &erro, false)) << erro;
     }
 
     std::string mensagem() { return s->getJogoGrafico()->getMensagemDesenho()->getMensagem(); }

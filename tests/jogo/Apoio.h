@@ -22,9 +22,10 @@ inline std::vector<std::string> alvos(JogadaLista& lista) {
     return r;
 }
 
+// Made-up positions too: some no game reaches (a king that can be taken).
 inline void monta(Jogo& jogo, const std::string& fen) {
     std::string erro;
-    ASSERT_TRUE(PosicaoFEN::carrega(&jogo, fen, &erro)) << erro;
+    ASSERT_TRUE(PosicaoFEN::carrega(&jogo, fen, &erro, false)) << erro;
 }
 
 // Candidate moves of the piece on (x, y) in the live position.

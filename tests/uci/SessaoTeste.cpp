@@ -1,6 +1,7 @@
 // A whole session with the engine process, as a chess GUI holds it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 #include <thread>
 
@@ -53,8 +54,10 @@ TEST(SessaoUCI, RoteiroDeUmaInterface) {
     linhas = motor.esperaPor("bestmove");
     ASSERT_FALSE(linhas.empty());
     EXPECT_FALSE(temPrefixo(linhas, "info string")) << linhas.front();
+    // The whole expected line, at most the level's depth, from the move played.
     EXPECT_TRUE(std::regex_match(linhas[linhas.size() - 2],
-                                 std::regex("info depth 2 nodes [0-9]+ time [0-9]+ nps [0-9]+ score cp -?[0-9]+ pv [a-h][1-8][a-h][1-8]q?")))
+                                 std::regex("info depth 2 nodes [0-9]+ time [0-9]+ nps [0-9]+ score cp -?[0-9]+ pv " +
+                                            bestmoveDe(linhas) + "( [a-h][1-8][a-h][1-8]q?)?")))
         << linhas[linhas.size() - 2];
     std::vector<std::string> legais = legaisApos(posicao);
     ASSERT_FALSE(legais.empty());
@@ -120,6 +123,39 @@ TEST(SessaoUCI, RoteiroDeUmaInterface) {
     motor.envia("quit");
     EXPECT_EQ(0, motor.fecha());
     for (const auto& l : motor.getLidas()) EXPECT_TRUE(isLinhaDoProtocolo(l)) << l;
+}
+
+// What a GUI shows of a search: which side stands better, and a choice
+// kept to the moves it allowed.
+TEST(SessaoUCI, PontosELancesPermitidos) {
+    ProcessoUCI motor({XADREZ_UCI});
+    auto busca = [&](const std::string& posicao, const std::string& go) {
+        motor.envia("position " + posicao);
+        motor.envia(go);
+        return motor.esperaPor("bestmove");
+    };
+    auto centipeoes = [](const std::vector<std::string>& linhas) {
+        std::smatch m;
+        for (const auto& l : linhas) {
+            if (std::regex_search(l, m, std::regex(" score cp (-?[0-9]+) "))) return std::stol(m[1]);
+        }
+        return -99999L;
+    };
+    const std::string semDama = "fen rnb1kbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR ";
+    EXPECT_GE(centipeoes(busca(semDama + "w KQkq - 0 1", "go")), 400);
+    long pretas = centipeoes(busca(semDama + "b KQkq - 0 1", "go"));
+    EXPECT_LE(pretas, -400);
+    EXPECT_GT(pretas, -99999L);
+    EXPECT_GE(centipeoes(busca("fen 4k3/8/8/8/8/8/8/3QK3 w - - 0 1", "go")), 400);
+    EXPECT_LE(std::abs(centipeoes(busca("startpos", "go"))), 100);
+
+    // Free, the rook takes the queen; kept to two king moves, it may not.
+    const std::string dama = "fen 4k3/8/8/3q4/8/8/3R4/4K3 w - - 0 1";
+    EXPECT_EQ("d2d5", bestmoveDe(busca(dama, "go")));
+    auto linhas = busca(dama, "go wtime 1000 searchmoves e1f1 e1e3 e1f2 btime 1000");
+    EXPECT_TRUE(contem(linhas, "info string searchmoves: e1e3 left out: not a move the computer player can make here"));
+    std::string escolhido = bestmoveDe(linhas);
+    EXPECT_TRUE(escolhido == "e1f1" || escolhido == "e1f2") << escolhido;
 }
 
 // Standard input closing is a quit, also in the middle of a search.

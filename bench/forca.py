@@ -1,0 +1,452 @@
+#!/usr/bin/env python3
+"""How strong the computer player's levels are, on the usual rating scale.
+
+Plays xadrez-uci at each level against opponents of known or measurable
+strength and fits one rating per player. Started through bench/forca.sh,
+which installs what it needs; never run by the tests.
+
+Opponents:
+  stockfish  Debian's Stockfish at its weakest calibrated setting
+             (UCI_LimitStrength, UCI_Elo 1350), the anchor of the scale;
+  fairymax   Fairy-Max limited to a fixed search depth (sd 1, 2, ...),
+             rated only through its games against the others.
+
+Every move is checked by a separate Stockfish process (go perft 1 before
+the move); an illegal move, a crash or a silent engine loses the game and
+is reported. Colours alternate over a list of short openings. Draws are
+adjudicated as arbiters do: threefold repetition, the fifty-move rule,
+insufficient material (and a long game cap).
+"""
+
+import argparse
+import datetime
+import math
+import os
+import select
+import shutil
+import subprocess
+import sys
+import time
+
+RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+# Each opening is played twice, once with each side of a pairing as white.
+ABERTURAS = [
+    "e2e4 e7e5 g1f3 b8c6",
+    "d2d4 d7d5 c2c4 e7e6",
+    "e2e4 c7c5 g1f3 d7d6",
+    "d2d4 g8f6 c2c4 g7g6",
+    "e2e4 e7e6 d2d4 d7d5",
+    "c2c4 e7e5 b1c3 g8f6",
+    "e2e4 c7c6 d2d4 d7d5",
+    "g1f3 d7d5 g2g3 g8f6",
+    "e2e4 d7d5 e4d5 d8d5",
+    "d2d4 d7d5 g1f3 g8f6",
+]
+
+ANCORA_ELO = 1350
+LIMITE_PLIES = 600
+# Seconds an engine may take for one move before it counts as hung.
+ESPERA_LANCE = 60.0
+
+
+class Falha(Exception):
+    """An engine crashed, went silent or broke the protocol."""
+
+
+class Processo:
+    def __init__(self, argv):
+        self.argv = argv
+        self.p = subprocess.Popen(argv, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL, bufsize=0)
+        self.buffer = b""
+
+    def envia(self, linha):
+        try:
+            self.p.stdin.write((linha + "\n").encode())
+            self.p.stdin.flush()
+        except (BrokenPipeError, OSError) as e:
+            raise Falha(f"{self.argv[0]}: cannot write: {e}")
+
+    def le(self, prazo):
+        """The next line, or Falha when the deadline passes or the engine dies."""
+        while b"\n" not in self.buffer:
+            resta = prazo - time.monotonic()
+            if resta <= 0:
+                raise Falha(f"{os.path.basename(self.argv[0])}: no answer in time")
+            pronto, _, _ = select.select([self.p.stdout], [], [], resta)
+            if pronto:
+                bloco = os.read(self.p.stdout.fileno(), 65536)
+                if not bloco:
+                    raise Falha(f"{os.path.basename(self.argv[0])}: ended (status {self.p.wait()})")
+                self.buffer += bloco
+        linha, self.buffer = self.buffer.split(b"\n", 1)
+        return linha.decode("latin-1").rstrip("\r")
+
+    def ate(self, inicio, espera=ESPERA_LANCE):
+        """Lines up to and including the first that starts with inicio."""
+        prazo = time.monotonic() + espera
+        linhas = []
+        while True:
+            linha = self.le(prazo)
+            linhas.append(linha)
+            if linha.startswith(inicio):
+                return linhas
+
+    def fecha(self):
+        try:
+            self.envia("quit")
+            self.p.wait(timeout=5)
+        except (Falha, subprocess.TimeoutExpired):
+            self.p.kill()
+            self.p.wait()
+
+
+def posicao(lances):
+    return "position startpos" + (" moves " + " ".join(lances) if lances else "")
+
+
+class Motor:
+    def __init__(self, nome, argv):
+        self.nome = nome
+        self.argv = argv
+        self.proc = None
+
+    def fecha(self):
+        if self.proc is not None:
+            self.proc.fecha()
+            self.proc = None
+
+
+class MotorUCI(Motor):
+    def __init__(self, nome, argv, opcoes, go):
+        super().__init__(nome, argv)
+        self.opcoes = opcoes
+        self.go = go
+
+    def inicia(self):
+        self.proc = Processo(self.argv)
+        self.proc.envia("uci")
+        self.proc.ate("uciok")
+        for nome, valor in self.opcoes:
+            self.proc.envia(f"setoption name {nome} value {valor}")
+        self.proc.envia("isready")
+        self.proc.ate("readyok")
+
+    def novo_jogo(self):
+        if self.proc is None or self.proc.p.poll() is not None:
+            self.inicia()
+        self.proc.envia("ucinewgame")
+        self.proc.envia("isready")
+        self.proc.ate("readyok")
+
+    def lance(self, lances):
+        self.proc.envia(posicao(lances))
+        self.proc.envia(self.go)
+        palavras = self.proc.ate("bestmove")[-1].split()
+        if len(palavras) < 2:
+            raise Falha(f"{self.nome}: bestmove without a move")
+        return palavras[1]
+
+
+class MotorCECP(Motor):
+    """Fairy-Max, which speaks the XBoard protocol and sets up no FEN: it
+    follows the game from the start in force mode and moves on go."""
+
+    def __init__(self, nome, argv, profundidade):
+        super().__init__(nome, argv)
+        self.profundidade = profundidade
+        self.enviados = 0
+
+    def novo_jogo(self):
+        self.fecha()
+        self.proc = Processo(self.argv)
+        self.proc.envia("xboard")
+        self.proc.envia("protover 2")
+        prazo = time.monotonic() + ESPERA_LANCE
+        while "done=1" not in self.proc.le(prazo):
+            pass
+        for c in ("new", "easy", "force", f"sd {self.profundidade}", "st 30"):
+            self.proc.envia(c)
+        self.enviados = 0
+
+    def lance(self, lances):
+        for l in lances[self.enviados:]:
+            self.proc.envia(l)
+        self.enviados = len(lances)
+        self.proc.envia("go")
+        prazo = time.monotonic() + ESPERA_LANCE
+        while True:
+            palavras = self.proc.le(prazo).split()
+            if len(palavras) == 2 and palavras[0] == "move":
+                break
+            if palavras and palavras[0] in ("Illegal", "Error"):
+                raise Falha(f"{self.nome}: {' '.join(palavras)}")
+        # Its own move is on its board now; it must not answer ours by itself.
+        self.proc.envia("force")
+        self.enviados += 1
+        return palavras[1]
+
+
+class Juiz:
+    """Stockfish as the arbiter: the legal moves, the FEN and whether the
+    side to move is in check, for the position after a list of moves."""
+
+    def __init__(self, stockfish):
+        self.proc = Processo([stockfish])
+        self.proc.envia("uci")
+        self.proc.ate("uciok")
+
+    def estado(self, lances):
+        self.proc.envia(posicao(lances))
+        self.proc.envia("go perft 1")
+        legais = set()
+        for l in self.proc.ate("Nodes searched"):
+            if ": " in l and not l.startswith("Nodes"):
+                legais.add(l.split(":")[0])
+        self.proc.envia("d")
+        self.proc.envia("isready")
+        fen, xeque = None, False
+        for l in self.proc.ate("readyok"):
+            if l.startswith("Fen: "):
+                fen = l[5:]
+            elif l.startswith("Checkers:"):
+                xeque = l[len("Checkers:"):].strip() != ""
+        if fen is None:
+            raise Falha("judge: no FEN")
+        return legais, fen, xeque
+
+    def fecha(self):
+        self.proc.fecha()
+
+
+def material_insuficiente(fen):
+    pecas = [c for c in fen.split()[0] if c.isalpha() and c not in "kK"]
+    if not pecas:
+        return True
+    if len(pecas) == 1 and pecas[0] in "nNbB":
+        return True
+    # Bishops only, all on squares of one colour.
+    if all(c in "bB" for c in pecas):
+        cores = set()
+        for y, fila in enumerate(fen.split()[0].split("/")):
+            x = 0
+            for c in fila:
+                if c.isdigit():
+                    x += int(c)
+                    continue
+                if c in "bB":
+                    cores.add((x + y) % 2)
+                x += 1
+        return len(cores) == 1
+    return False
+
+
+def joga(branco, preto, abertura, juiz):
+    """One game; answers (result for white: 1, 0.5 or 0, reason, plies)."""
+    lances = abertura.split()
+    vistas = {}
+    while True:
+        legais, fen, xeque = juiz.estado(lances)
+        campos = fen.split()
+        chave = " ".join(campos[:4])
+        vistas[chave] = vistas.get(chave, 0) + 1
+        vez_branco = campos[1] == "w"
+        if not legais:
+            if xeque:
+                return (0 if vez_branco else 1), "checkmate", len(lances)
+            return 0.5, "stalemate", len(lances)
+        if vistas[chave] >= 3:
+            return 0.5, "threefold repetition", len(lances)
+        if int(campos[4]) >= 100:
+            return 0.5, "fifty-move rule", len(lances)
+        if material_insuficiente(fen):
+            return 0.5, "insufficient material", len(lances)
+        if len(lances) >= LIMITE_PLIES:
+            return 0.5, f"{LIMITE_PLIES} plies", len(lances)
+        motor = branco if vez_branco else preto
+        perde = 0 if vez_branco else 1
+        try:
+            lance = motor.lance(lances)
+        except Falha as e:
+            motor.fecha()
+            return perde, f"FAILURE {e}", len(lances)
+        if lance not in legais:
+            return perde, f"FAILURE {motor.nome} played illegal {lance} after {' '.join(lances)}", len(lances)
+        lances.append(lance)
+
+
+def ajusta_elo(resultados, ancora, elo_ancora):
+    """Ratings by maximum likelihood on the logistic (Elo) curve, the anchor
+    fixed; each pairing also gets one virtual draw, so that a pairing won or
+    lost whole gives a finite, cautious estimate. Answers {player: (elo, sd)}."""
+    nomes = sorted({n for a, b in resultados for n in (a, b)})
+    livres = [n for n in nomes if n != ancora]
+    idx = {n: i for i, n in enumerate(livres)}
+    elo = {n: float(elo_ancora) for n in nomes}
+    k = math.log(10) / 400
+    pares = []
+    for (a, b), (v, e, d) in resultados.items():
+        jogos = v + e + d + 1
+        pontos = v + 0.5 * e + 0.5
+        pares.append((a, b, jogos, pontos))
+
+    def esperado(a, b):
+        return 1 / (1 + 10 ** (-(elo[a] - elo[b]) / 400))
+
+    def informacao():
+        m = len(livres)
+        g = [0.0] * m
+        h = [[0.0] * m for _ in range(m)]
+        for a, b, n, s in pares:
+            p = esperado(a, b)
+            w = n * p * (1 - p) * k * k
+            grad = (s - n * p) * k
+            for x, sinal in ((a, 1), (b, -1)):
+                if x in idx:
+                    g[idx[x]] += sinal * grad
+            for x in (a, b):
+                for y in (a, b):
+                    if x in idx and y in idx:
+                        h[idx[x]][idx[y]] += w if x == y else -w
+        return g, h
+
+    for _ in range(100):
+        g, h = informacao()
+        passo = resolve(h, g)
+        for n, i in idx.items():
+            elo[n] += max(-400.0, min(400.0, passo[i]))
+        if max((abs(p) for p in passo), default=0) < 0.01:
+            break
+    _, h = informacao()
+    inversa = inverte(h)
+    return {n: (elo[n], math.sqrt(inversa[idx[n]][idx[n]]) if n in idx else 0.0) for n in nomes}
+
+
+def resolve(a, b):
+    m = len(b)
+    linhas = [list(a[i]) + [b[i]] for i in range(m)]
+    for c in range(m):
+        piv = max(range(c, m), key=lambda r: abs(linhas[r][c]))
+        linhas[c], linhas[piv] = linhas[piv], linhas[c]
+        if abs(linhas[c][c]) < 1e-15:
+            raise ValueError("the pairings do not link every player to the anchor")
+        for r in range(m):
+            if r != c:
+                f = linhas[r][c] / linhas[c][c]
+                linhas[r] = [x - f * y for x, y in zip(linhas[r], linhas[c])]
+    return [linhas[i][m] / linhas[i][i] for i in range(m)]
+
+
+def inverte(a):
+    m = len(a)
+    colunas = [resolve(a, [1.0 if i == j else 0.0 for i in range(m)]) for j in range(m)]
+    return [[colunas[j][i] for j in range(m)] for i in range(m)]
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("motor", nargs="?", default=os.path.join(RAIZ, "build", "xadrez-uci"),
+                    help="the xadrez-uci to measure (default: build/xadrez-uci)")
+    ap.add_argument("--jogos", type=int, default=40, help="games per pairing, even (default 40)")
+    ap.add_argument("--niveis", default="2,3,4", help="levels to measure (default 2,3,4)")
+    ap.add_argument("--profundidades", default="1,2,3,4",
+                    help="Fairy-Max depths in the pool (default 1,2,3,4)")
+    ap.add_argument("--ms-stockfish", type=int, default=100, help="Stockfish's time per move in ms")
+    args = ap.parse_args()
+    if args.jogos < 2 or args.jogos % 2:
+        ap.error("--jogos must be even and at least 2")
+
+    stockfish = shutil.which("stockfish") or "/usr/games/stockfish"
+    fairymax = shutil.which("fairymax") or "/usr/games/fairymax"
+    for p in (args.motor, stockfish, fairymax):
+        if not os.access(p, os.X_OK):
+            sys.exit(f"forca.py: {p} not found (bench/forca.sh installs the engines)")
+
+    niveis = [int(n) for n in args.niveis.split(",")]
+    profundidades = [int(n) for n in args.profundidades.split(",")]
+    ancora = "Stockfish UCI_Elo 1350"
+
+    def nosso(n):
+        return MotorUCI(f"xadrez Nivel {n}", [args.motor], [("Nivel", n)], "go")
+
+    def fmax(d):
+        return MotorCECP(f"Fairy-Max sd {d}", [fairymax], d)
+
+    def sf():
+        return MotorUCI(ancora, [stockfish],
+                        [("Threads", 1), ("Hash", 16), ("UCI_LimitStrength", "true"), ("UCI_Elo", ANCORA_ELO)],
+                        f"go movetime {args.ms_stockfish}")
+
+    # Each level against the two shallowest Fairy-Max depths and the anchor;
+    # the levels against each other; Fairy-Max's depths chained to each other
+    # and the deeper ones to the anchor.
+    pares = []
+    for n in niveis:
+        pares += [(lambda n=n: nosso(n), lambda d=d: fmax(d)) for d in profundidades[:2]]
+        pares.append((lambda n=n: nosso(n), sf))
+    for a, b in zip(niveis, niveis[1:]):
+        pares.append((lambda a=a: nosso(a), lambda b=b: nosso(b)))
+    for a, b in zip(profundidades, profundidades[1:]):
+        pares.append((lambda a=a: fmax(a), lambda b=b: fmax(b)))
+    for d in profundidades[2:]:
+        pares.append((lambda d=d: fmax(d), sf))
+
+    juiz = Juiz(stockfish)
+    resultados = {}
+    falhas = []
+    inicio = time.monotonic()
+    print(f"# {datetime.date.today().isoformat()}, {args.jogos} games per pairing, "
+          f"Stockfish {args.ms_stockfish} ms per move", flush=True)
+    print(f"{'pairing':52} {'games':>5} {'W':>3} {'D':>3} {'L':>3} {'score':>6}", flush=True)
+    for fa, fb in pares:
+        a, b = fa(), fb()
+        v = e = d = 0
+        motivos = {}
+        for j in range(args.jogos):
+            abertura = ABERTURAS[(j // 2) % len(ABERTURAS)]
+            a_branco = j % 2 == 0
+            branco, preto = (a, b) if a_branco else (b, a)
+            branco.novo_jogo()
+            preto.novo_jogo()
+            pontos, motivo, plies = joga(branco, preto, abertura, juiz)
+            if not a_branco:
+                pontos = 1 - pontos
+            v, e, d = v + (pontos == 1), e + (pontos == 0.5), d + (pontos == 0)
+            chave = "FAILURE" if motivo.startswith("FAILURE") else motivo
+            motivos[chave] = motivos.get(chave, 0) + 1
+            if motivo.startswith("FAILURE"):
+                falhas.append(f"{a.nome} vs {b.nome}, game {j + 1}: {motivo}")
+        a.fecha()
+        b.fecha()
+        resultados[(a.nome, b.nome)] = (v, e, d)
+        print(f"{a.nome + ' vs ' + b.nome:52} {args.jogos:5} {v:3} {e:3} {d:3} "
+              f"{100 * (v + 0.5 * e) / args.jogos:5.1f}%   "
+              + ", ".join(f"{m} {c}" for m, c in sorted(motivos.items())), flush=True)
+    juiz.fecha()
+
+    elos = ajusta_elo(resultados, ancora, ANCORA_ELO)
+    print()
+    print(f"{'player':28} {'Elo':>6}  95% margin")
+    for nome, (elo, sd) in sorted(elos.items(), key=lambda x: -x[1][0]):
+        margem = "anchor" if nome == ancora else f"+/- {1.96 * sd:.0f}"
+        print(f"{nome:28} {elo:6.0f}  {margem}")
+    print()
+    print("Assumptions: Stockfish 15.1 with UCI_LimitStrength and UCI_Elo 1350 plays at 1350, the")
+    print("rating its authors calibrated it to (CCRL 40/4 scale, at a longer time control than here);")
+    print("it is the only calibrated setting of Debian's engines, and too strong for the levels to")
+    print("score against, so Fairy-Max's fixed depths, which have no rating of their own, bridge the")
+    print("gap and are placed by their games against it, against each other and against the levels.")
+    print("Ratings are fitted together on the logistic Elo curve with one virtual draw per pairing;")
+    print("draws count half a point; the margin is 1.96 standard errors of that fit.")
+    if falhas:
+        print()
+        print(f"{len(falhas)} games lost by an engine failure:")
+        for f in falhas:
+            print("  " + f)
+    minutos = (time.monotonic() - inicio) / 60
+    print(f"\n# {minutos:.1f} minutes", flush=True)
+
+
+if __name__ == "__main__":
+    main()
