@@ -35,6 +35,7 @@ int trataOpcoes(int argc, char** argv) {
     return 2;
 }
 
+#ifndef __EMSCRIPTEN__
 // Changes into the folder that holds the game's files; false, with one line
 // naming the folders tried, when none does.
 bool entraNaPastaDosRecursos() {
@@ -54,6 +55,7 @@ bool entraNaPastaDosRecursos() {
                  tentadas.c_str());
     return false;
 }
+#endif
 
 }  // namespace
 
@@ -65,7 +67,10 @@ int execJogo(void* arg) {
 int SDL_main(int argc, char** argv) {
     int status = trataOpcoes(argc, argv);
     if (status >= 0) return status;
+#ifndef __EMSCRIPTEN__
+    // In a browser the page packs the files where the game starts.
     if (!entraNaPastaDosRecursos()) return 1;
+#endif
 
     sistema = new Sistema();
     static char nome[] = "Thread 0";

@@ -4,8 +4,15 @@
 
 namespace {
 
+#ifdef __EMSCRIPTEN__
+// A browser has no General MIDI synthesiser: the page's build renders the
+// tunes with the desktop's sound font.
+const char* const MUSICA_ABERTURA_ARQ = "audio/abertura-fundo.ogg";
+const char* const MUSICA_JOGO_ARQ = "audio/jogo-fundo.ogg";
+#else
 const char* const MUSICA_ABERTURA_ARQ = "audio/abertura-fundo.mid";
 const char* const MUSICA_JOGO_ARQ = "audio/jogo-fundo.mid";
+#endif
 
 // In id order, 1 to 8.
 const char* const EFEITOS_ARQ[8] = {

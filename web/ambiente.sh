@@ -1,0 +1,17 @@
+# Sourced by the web scripts: Debian's emscripten as the web build uses it.
+
+# Debian's emscripten finds its JavaScript parser (node-acorn) there, also
+# under a node that is not Debian's own.
+export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+
+# A writable copy of Debian's prebuilt emscripten cache, which already holds
+# the threaded system libraries: emcc locks and reads it but builds nothing.
+xadrez_web_cache="${XADREZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-web}"
+xadrez_em_versao=$(dpkg-query -W -f='${Version}' emscripten)
+export EM_CACHE="$xadrez_web_cache/emcache-$xadrez_em_versao"
+if [ ! -f "$EM_CACHE/.copiado" ]; then
+  rm -rf "$EM_CACHE"
+  mkdir -p "$xadrez_web_cache"
+  cp -a /usr/share/emscripten/cache "$EM_CACHE"
+  touch "$EM_CACHE/.copiado"
+fi

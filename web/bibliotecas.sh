@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Builds SDL2, SDL2_image, freetype, SDL2_ttf and SDL2_mixer for the browser
+# from Debian's source packages, statically and with threads, once: the
+# result is kept in a cache folder outside the clone, named after the
+# versions and this recipe, and later builds reuse it. Prints that folder
+# (the prefix to give CMake) as its last line.
+# Usage: web/bibliotecas.sh   (XADREZ_WEB_CACHE overrides the cache folder)
+set -euo pipefail
+aqui="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+# Source package, upstream version expected, folder prefix of its sources.
+pacotes=(
+  "libsdl2 2.26.5"
+  "libsdl2-image 2.6.3"
+  "freetype 2.12.1"
+  "libsdl2-ttf 2.20.1"
+  "libsdl2-mixer 2.6.2"
+)
+
+emver=$(emcc --version | sed -n '1s/.* \([0-9][0-9.]*\) .*/\1/p')
+[ -n "$emver" ] || { echo "bibliotecas: cannot read emcc's version" >&2; exit 1; }
+chave="em${emver}"
+for p in "${pacotes[@]}"; do
+  set -- $p
+  chave="${chave}-${1#lib}${2}"
+done
+# A change of this recipe builds the libraries anew.
+chave="${chave}-$(sha256sum "$aqui/bibliotecas.sh" | cut -c1-10)"
+
+raiz_cache="${XADREZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-web}"
+prefixo="$raiz_cache/$chave"
+mkdir -p "$raiz_cache"
+if [ -f "$prefixo/.pronto" ]; then
+  echo "$prefixo"
+  exit 0
+fi
+
+# One build at a time per cache; a second caller waits and then reuses it.
+exec 9> "$raiz_cache/.trava"
+flock 9
+if [ -f "$prefixo/.pronto" ]; then
+  echo "$prefixo"
+  exit 0
+fi
+
+trabalho="$raiz_cache/trabalho-$chave"
+rm -rf "$trabalho" "$prefixo"
+mkdir -p "$trabalho"
+inicio=$SECONDS
+
+# --- Sources, through an apt configuration of our own: the deb-src lines of
+# the system's Debian suites, with lists and downloads kept here. The
+# system's sources and lists are not touched.
+apt_dir="$trabalho/apt"
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/partes"
+. /etc/os-release
+apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Identifier: Packages' | sort -u |
+  awk -v c="$VERSION_CODENAME" '$3 == "main" && ($2 == c || $2 == c "-updates" || $2 == c "-security") {
+    print "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] " $1 " " $2 " main" }' \
+  > "$apt_dir/sources.list"
+[ -s "$apt_dir/sources.list" ] || { echo "bibliotecas: no Debian '$VERSION_CODENAME' suite in apt's sources" >&2; exit 1; }
+apt_opcoes=(-q -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/partes"
+            -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" -o "APT::Sandbox::User=$(id -un)")
+apt-get "${apt_opcoes[@]}" update >/dev/null
+fontes="$trabalho/fontes"
+mkdir -p "$fontes"
+nomes=()
+for p in "${pacotes[@]}"; do set -- $p; nomes+=("$1"); done
+(cd "$fontes" && apt-get "${apt_opcoes[@]}" source "${nomes[@]}" >/dev/null)
+
+pasta_de() {  # source folder of package $1 at upstream version $2
+  local d
+  d=$(ls -d "$fontes/$1-$2"* 2>/dev/null | head -n 1)
+  if [ -z "$d" ] || [ ! -d "$d" ]; then
+    echo "bibliotecas: Debian's $1 is not $2 any more ($(ls "$fontes" | grep "^$1-" | head -n 1)); update web/bibliotecas.sh" >&2
+    exit 1
+  fi
+  echo "$d"
+}
+
+# --- Builds, each installed into the prefix, which the next ones search.
+destino="$prefixo.novo"
+rm -rf "$destino"
+export CFLAGS="-pthread" CXXFLAGS="-pthread" LDFLAGS="-pthread"
+comum=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG" "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG"
+       -DBUILD_SHARED_LIBS=OFF "-DCMAKE_INSTALL_PREFIX=$destino"
+       "-DCMAKE_PREFIX_PATH=$destino" "-DCMAKE_FIND_ROOT_PATH=$destino"
+       -DCMAKE_POSITION_INDEPENDENT_CODE=OFF)
+constroi() {  # package version cmake-options...
+  local pacote="$1" versao="$2"
+  shift 2
+  local fonte t0=$SECONDS
+  fonte=$(pasta_de "$pacote" "$versao")
+  emcmake cmake -S "$fonte" -B "$trabalho/build-$pacote" "${comum[@]}" "$@" > "$trabalho/$pacote.log" 2>&1 ||
+    { tail -n 30 "$trabalho/$pacote.log" >&2; exit 1; }
+  cmake --build "$trabalho/build-$pacote" -j"$(nproc)" >> "$trabalho/$pacote.log" 2>&1 ||
+    { tail -n 30 "$trabalho/$pacote.log" >&2; exit 1; }
+  cmake --install "$trabalho/build-$pacote" >> "$trabalho/$pacote.log" 2>&1 ||
+    { tail -n 30 "$trabalho/$pacote.log" >&2; exit 1; }
+  echo "bibliotecas: $pacote $versao built in $((SECONDS - t0)) s" >&2
+}
+
+# The game draws with SDL's software renderer: no OpenGL. SDL's 330 feature
+# checks only compile instead of linking through emcc, which took minutes;
+# that gives the same SDL_config.h but for two things that are declared and
+# not there, which are set here: a separate libiconv (iconv is in the C
+# library) and pthread_setname_np.
+constroi libsdl2 2.26.5 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=ON -DSDL_PTHREADS=ON \
+  -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY \
+  -DHAVE_LIBICONV=OFF -DHAVE_PTHREAD_SETNAME_NP=OFF
+# PNG through stb_image; the game loads nothing else.
+constroi libsdl2-image 2.6.3 -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
+  -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_PNG=ON -DSDL2IMAGE_PNG_SAVE=OFF \
+  -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_BMP=OFF -DSDL2IMAGE_GIF=OFF -DSDL2IMAGE_JPG=OFF -DSDL2IMAGE_JXL=OFF \
+  -DSDL2IMAGE_LBM=OFF -DSDL2IMAGE_PCX=OFF -DSDL2IMAGE_PNM=OFF -DSDL2IMAGE_QOI=OFF -DSDL2IMAGE_SVG=OFF \
+  -DSDL2IMAGE_TGA=OFF -DSDL2IMAGE_TIF=OFF -DSDL2IMAGE_WEBP=OFF -DSDL2IMAGE_XCF=OFF -DSDL2IMAGE_XPM=OFF \
+  -DSDL2IMAGE_XV=OFF
+constroi freetype 2.12.1 -DFT_DISABLE_ZLIB=TRUE -DFT_DISABLE_BZIP2=TRUE -DFT_DISABLE_PNG=TRUE \
+  -DFT_DISABLE_HARFBUZZ=TRUE -DFT_DISABLE_BROTLI=TRUE
+constroi libsdl2-ttf 2.20.1 -DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF
+# WAV effects and OGG tunes, both decoded by the mixer itself.
+constroi libsdl2-mixer 2.6.2 -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF \
+  -DSDL2MIXER_CMD=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF -DSDL2MIXER_MIDI=OFF \
+  -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_WAVE=ON
+
+touch "$destino/.pronto"
+mv "$destino" "$prefixo"
+rm -rf "$trabalho"
+echo "bibliotecas: built in $((SECONDS - inicio)) s into $prefixo" >&2
+echo "$prefixo"
