@@ -12,26 +12,13 @@
 #include "jogo/PecaMov.h"
 #include "jogo/Tabuleiro.h"
 
-namespace {
-
-int vivas(Peca** jogador, Peca** computador) {
-    int n = 0;
-    for (int i = 0; i < 16; i++) {
-        n += !jogador[i]->isRemovida();
-        n += !computador[i]->isRemovida();
-    }
-    return n;
-}
-
-}  // namespace
-
 void Jogo::executaJogada(Peca* peca, Jogada* jogada, int promocao) {
     if (historico.empty()) {
         historico.push_back(getPosicao());
     }
     bool vez = vezComputador;
     bool peao = peca->getTipo() == PEAO;
-    int antes = vivas(jogadorPecas, computadorPecas);
+    bool captura = jogada->getCaptura() != nullptr;
 
     PecaMov* mov = new PecaMov(peca->getPosX(), peca->getPosY(), jogada->getPosX(), jogada->getPosY(), vez);
     move2(peca, jogada);
@@ -44,7 +31,7 @@ void Jogo::executaJogada(Peca* peca, Jogada* jogada, int promocao) {
 
     // Neither a capture nor a pawn move can be undone: no earlier position
     // can come back.
-    if (peao || vivas(jogadorPecas, computadorPecas) != antes) {
+    if (peao || captura) {
         lancesSemCaptura = 0;
         historico.clear();
     } else {

@@ -1,5 +1,6 @@
 #include "PosicaoFEN.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 #include <vector>
@@ -72,11 +73,11 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
     jogo->reinicia();
 
     std::istringstream in(fen);
-    std::string tabuleiro, vez, roque = "-", enPassant = "-";
+    std::string tabuleiro, vez, roque = "-", enPassant = "-", relogio;
     if (!(in >> tabuleiro >> vez)) {
         return falha(erro, "not a FEN position: expected at least the board and the side to move");
     }
-    in >> roque >> enPassant;
+    in >> roque >> enPassant >> relogio;
 
     std::vector<PecaFEN> pecas;
     int x = 0, y = 0;
@@ -220,6 +221,11 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
     if (soDeJogo && jogo->isOutroReiEmXeque(jogo->getJogadorPecas(), jogo->getComputadorPecas(), vezComp)) {
         return falha(erro, vezComp ? "impossible FEN position: white is in check with black to move"
                                    : "impossible FEN position: black is in check with white to move");
+    }
+    // The halfmove clock is optional, as the fields after the board are.
+    if (!relogio.empty() && relogio.size() <= 4 &&
+        std::all_of(relogio.begin(), relogio.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
+        jogo->setLancesSemCaptura(std::stoi(relogio));
     }
     return true;
 }

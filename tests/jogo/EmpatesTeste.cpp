@@ -20,8 +20,6 @@ void joga(Jogo& jogo, const std::string& lance) {
     Perft::libera(lances);
 }
 
-int fim(Jogo& jogo, int* motivo) { return jogo.verificaFimDePartida(motivo); }
-
 TEST(Empates, QuintaRepeticaoEmpataAQuartaNao) {
     Jogo jogo(nullptr);
     monta(jogo, "n6k/8/8/8/8/8/8/K6N w - -");
@@ -30,16 +28,11 @@ TEST(Empates, QuintaRepeticaoEmpataAQuartaNao) {
     // The start is the first occurrence; each cycle of four plies adds one.
     for (int ply = 0; ply < 15; ply++) {
         joga(jogo, ciclo[ply % 4]);
-        ASSERT_EQ(Jogo::EM_JOGO, fim(jogo, &motivo)) << "ply " << ply;
+        ASSERT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(&motivo)) << "ply " << ply;
     }
     joga(jogo, ciclo[3]);
-    EXPECT_EQ(Jogo::EMPATE, fim(jogo, &motivo));
+    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(&motivo));
     EXPECT_EQ(Jogo::FIM_REPETICAO, motivo);
-
-    // A pawn move starts both counts anew.
-    monta(jogo, "n6k/7p/8/8/8/8/8/K6N b - -");
-    joga(jogo, "h7h6");
-    EXPECT_EQ(0, jogo.getLancesSemCaptura());
 
     // A double step counts as en passant possibility only when the capture is legal.
     monta(jogo, "4k3/8/8/8/3p4/8/4P3/4K3 w - -");
@@ -53,19 +46,23 @@ TEST(Empates, QuintaRepeticaoEmpataAQuartaNao) {
 TEST(Empates, SetentaECincoLancesSemCapturaNemPeao) {
     Jogo jogo(nullptr);
     int motivo = -1;
-    monta(jogo, "k7/8/1K6/8/8/8/8/7R w - -");
-    jogo.setLancesSemCaptura(148);
+    monta(jogo, "k7/8/1K6/8/8/8/8/7R w - - 148 80");
     joga(jogo, "h1h2");
-    EXPECT_EQ(Jogo::EM_JOGO, fim(jogo, &motivo));
+    EXPECT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(&motivo));
     joga(jogo, "a8b8");
-    EXPECT_EQ(Jogo::EMPATE, fim(jogo, &motivo));
+    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(&motivo));
     EXPECT_EQ(Jogo::FIM_75_LANCES, motivo);
 
     // A mate on the 150th ply stands as a mate.
-    monta(jogo, "k7/8/1K6/8/8/8/8/7R w - -");
-    jogo.setLancesSemCaptura(149);
+    monta(jogo, "k7/8/1K6/8/8/8/8/7R w - - 149 80");
     joga(jogo, "h1h8");
-    EXPECT_EQ(Jogo::BRANCAS_VENCERAM, fim(jogo, &motivo));
+    EXPECT_EQ(Jogo::BRANCAS_VENCERAM, jogo.verificaFimDePartida(&motivo));
+
+    // A pawn move starts the count anew.
+    monta(jogo, "k7/8/1K6/8/8/8/6P1/7R w - - 149 80");
+    joga(jogo, "g2g3");
+    EXPECT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(&motivo));
+    EXPECT_EQ(0, jogo.getLancesSemCaptura());
 }
 
 TEST(Empates, MaterialInsuficiente) {
@@ -86,7 +83,7 @@ TEST(Empates, MaterialInsuficiente) {
     monta(jogo, "4k3/8/8/8/8/8/4q3/4K3 w - -");
     joga(jogo, "e1e2");
     int motivo = -1;
-    EXPECT_EQ(Jogo::EMPATE, fim(jogo, &motivo));
+    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(&motivo));
     EXPECT_EQ(Jogo::FIM_MATERIAL_INSUFICIENTE, motivo);
 }
 

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "AutoPartida.h"
@@ -95,17 +94,6 @@ int melhor(Jogo& jogo, int nivel, long long semente) {
     return 0;
 }
 
-// The FEN's halfmove clock (its fifth field), 0 when it has none.
-int relogioDaFEN(const std::string& fen) {
-    std::istringstream in(fen);
-    std::string campo;
-    for (int i = 0; i < 5; i++) {
-        if (!(in >> campo)) return 0;
-    }
-    int n = 0;
-    return leInteiroPositivo(campo, &n) ? n : 0;
-}
-
 int partida(Jogo& jogo, int nivelBrancas, int nivelPretas, long long semente) {
     int motivo = 0;
     int status = AutoPartida::joga(jogo, nivelBrancas, nivelPretas, semente,
@@ -169,10 +157,7 @@ int main(int argc, char** argv) {
         if (!leNivel(argv[2], &brancas) || !leNivel(argv[3], &pretas)) return erro("the levels must be 2, 3 or 4");
         long long semente = 0;
         if (!leSemente(argv[4], &semente)) return erro("the seed must be a number of at most 12 digits");
-        if (argc == 6) {
-            if (!PosicaoFEN::carrega(&jogo, argv[5], &msg)) return erro(msg);
-            jogo.setLancesSemCaptura(relogioDaFEN(argv[5]));
-        }
+        if (argc == 6 && !PosicaoFEN::carrega(&jogo, argv[5], &msg)) return erro(msg);
         return partida(jogo, brancas, pretas, semente);
     }
     return erro(uso);
