@@ -10,8 +10,16 @@ xadrez_web_cache="${XADREZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-web
 xadrez_em_versao=$(dpkg-query -W -f='${Version}' emscripten)
 export EM_CACHE="$xadrez_web_cache/emcache-$xadrez_em_versao"
 if [ ! -f "$EM_CACHE/.copiado" ]; then
-  rm -rf "$EM_CACHE"
+  # Under the lock that cruzado/bibliotecas.sh takes, so that two builds
+  # started together do not delete each other's half-made copy; released
+  # before that script runs, as it opens the lock anew.
   mkdir -p "$xadrez_web_cache"
-  cp -a /usr/share/emscripten/cache "$EM_CACHE"
-  touch "$EM_CACHE/.copiado"
+  (
+    flock 9
+    if [ ! -f "$EM_CACHE/.copiado" ]; then
+      rm -rf "$EM_CACHE"
+      cp -a /usr/share/emscripten/cache "$EM_CACHE"
+      touch "$EM_CACHE/.copiado"
+    fi
+  ) 9> "$xadrez_web_cache/.trava"
 fi

@@ -1,20 +1,13 @@
 # The browser version, read by the top-level CMakeLists.txt under emscripten's
 # toolchain (scripts/web drives both stages). The game's own libraries are
 # built as on the desktop; SDL and its libraries are the static ones that
-# web/bibliotecas.sh built from Debian's sources; the pictures, the effects
-# and the font come from a native build, whose asset generator cannot run as
-# WebAssembly; the tunes are rendered to OGG Vorbis here, since a page has no
-# General MIDI synthesiser.
+# cruzado/bibliotecas.sh built from Debian's sources; the game's files are
+# laid out by cruzado/recursos.cmake and packed into the page.
 set(XADREZ_WEB_BIBLIOTECAS "" CACHE PATH "Prefix of the SDL libraries built for the browser")
-set(XADREZ_NATIVO "" CACHE PATH "Native build folder holding img/, audio/ and arial.ttf")
-set(XADREZ_SOUNDFONT /usr/share/sounds/sf2/TimGM6mb.sf2 CACHE FILEPATH
-    "General MIDI sound font the tunes are rendered with (the desktop game's own)")
 if(NOT EXISTS "${XADREZ_WEB_BIBLIOTECAS}/lib/libSDL2.a")
-  message(FATAL_ERROR "XADREZ_WEB_BIBLIOTECAS must name the prefix that web/bibliotecas.sh printed")
+  message(FATAL_ERROR "XADREZ_WEB_BIBLIOTECAS must name the prefix that cruzado/bibliotecas.sh printed")
 endif()
-if(NOT EXISTS "${XADREZ_NATIVO}/img/abertura.png" OR NOT EXISTS "${XADREZ_NATIVO}/arial.ttf")
-  message(FATAL_ERROR "XADREZ_NATIVO must name a native build that has made its assets (target recursos and fonte)")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../cruzado/recursos.cmake)
 
 # Both threads as on the desktop: the game thread is a web worker.
 add_compile_options(-pthread)
@@ -46,30 +39,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/index.html ${XADREZ_RAIZ}/index.html CO
 
 # The same targets as on the desktop, so the game's executable depends on
 # its files alike: recursos (pictures, effects, tunes) and fonte.
-set(_arquivos)
-file(GLOB _nativos RELATIVE ${XADREZ_NATIVO} ${XADREZ_NATIVO}/img/*.png ${XADREZ_NATIVO}/audio/*.wav)
-foreach(_arquivo IN LISTS _nativos)
-  add_custom_command(
-    OUTPUT ${_dados}/${_arquivo}
-    COMMAND ${CMAKE_COMMAND} -E copy ${XADREZ_NATIVO}/${_arquivo} ${_dados}/${_arquivo}
-    DEPENDS ${XADREZ_NATIVO}/${_arquivo})
-  list(APPEND _arquivos ${_dados}/${_arquivo})
-endforeach()
-
-find_program(XADREZ_FLUIDSYNTH fluidsynth REQUIRED NO_CMAKE_FIND_ROOT_PATH)
-foreach(_tune abertura-fundo jogo-fundo)
-  # As the desktop's mixer plays them: 22050 Hz, the gain SDL_mixer gives
-  # FluidSynth at full music volume.
-  add_custom_command(
-    OUTPUT ${_dados}/audio/${_tune}.ogg
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${_dados}/audio
-    COMMAND ${XADREZ_FLUIDSYNTH} -n -i -q -g 1.2 -r 22050 -T oga -F ${_dados}/audio/${_tune}.ogg
-            ${XADREZ_SOUNDFONT} ${XADREZ_NATIVO}/audio/${_tune}.mid
-    DEPENDS ${XADREZ_NATIVO}/audio/${_tune}.mid ${XADREZ_SOUNDFONT}
-    COMMENT "Rendering ${_tune}.mid to OGG Vorbis"
-    VERBATIM)
-  list(APPEND _arquivos ${_dados}/audio/${_tune}.ogg)
-endforeach()
+xadrez_recursos_cruzados(${_dados} _arquivos _fonte)
 # The page's icon is the desktop's.
 add_custom_command(
   OUTPUT ${XADREZ_RAIZ}/icone.png
@@ -77,11 +47,7 @@ add_custom_command(
   DEPENDS ${XADREZ_NATIVO}/icones/64x64/apps/xadrez.png)
 add_custom_target(recursos ALL DEPENDS ${_arquivos} ${XADREZ_RAIZ}/icone.png)
 
-add_custom_command(
-  OUTPUT ${_dados}/arial.ttf
-  COMMAND ${CMAKE_COMMAND} -E copy ${XADREZ_NATIVO}/arial.ttf ${_dados}/arial.ttf
-  DEPENDS ${XADREZ_NATIVO}/arial.ttf)
-add_custom_target(fonte ALL DEPENDS ${_dados}/arial.ttf)
+add_custom_target(fonte ALL DEPENDS ${_fonte})
 
 add_subdirectory(src)
 # Only the game goes into the page.
@@ -103,5 +69,5 @@ file(CONFIGURE OUTPUT ${_funcoes} CONTENT "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=$a
 target_link_options(xadrez PRIVATE
   "@${_funcoes}"
   -sASYNCIFY -sPTHREAD_POOL_SIZE=2 -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web,worker
-  "SHELL:--preload-file ${_dados}@/")
-set_target_properties(xadrez PROPERTIES SUFFIX .js LINK_DEPENDS "${_arquivos};${_dados}/arial.ttf;${_funcoes}")
+  "SHELL:--preload-file \"${_dados}@/\"")
+set_target_properties(xadrez PROPERTIES SUFFIX .js LINK_DEPENDS "${_arquivos};${_fonte};${_funcoes}")

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Builds SDL2, SDL2_image, freetype, SDL2_ttf and SDL2_mixer for the browser
-# from Debian's source packages, statically and with threads, once: the
-# result is kept in a cache folder outside the clone, named after the
-# versions and this recipe, and later builds reuse it. Prints that folder
-# (the prefix to give CMake) as its last line.
-# Usage: web/bibliotecas.sh   (XADREZ_WEB_CACHE overrides the cache folder)
+# Builds SDL2, SDL2_image, freetype, SDL2_ttf and SDL2_mixer for another
+# platform from Debian's source packages, statically, once: the result is
+# kept in a cache folder outside the clone, named after the versions and this
+# recipe, and later builds reuse it. Prints that folder (the prefix to give
+# CMake) as its last line. One recipe for every target, so that the builds
+# differ only where the platforms do.
+# Usage: cruzado/bibliotecas.sh web
+#   web: WebAssembly with Debian's emscripten (source web/ambiente.sh first);
+#        XADREZ_WEB_CACHE overrides the cache folder
 set -euo pipefail
 aqui="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+alvo="${1:-}"
 
 # Source package, upstream version expected, folder prefix of its sources.
 pacotes=(
@@ -17,9 +21,29 @@ pacotes=(
   "libsdl2-mixer 2.6.2"
 )
 
-emver=$(emcc --version | sed -n '1s/.* \([0-9][0-9.]*\) .*/\1/p')
-[ -n "$emver" ] || { echo "bibliotecas: cannot read emcc's version" >&2; exit 1; }
-chave="em${emver}"
+# Per target: the compiler in the cache key, the cache folder, how CMake is
+# run, the flags and SDL's own options.
+case "$alvo" in
+  web)
+    emver=$(emcc --version | sed -n '1s/.* \([0-9][0-9.]*\) .*/\1/p')
+    [ -n "$emver" ] || { echo "bibliotecas: cannot read emcc's version" >&2; exit 1; }
+    chave="em${emver}"
+    raiz_cache="${XADREZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-web}"
+    configura() { emcmake cmake "$@"; }
+    export CFLAGS="-pthread" CXXFLAGS="-pthread" LDFLAGS="-pthread"
+    # The game draws with SDL's software renderer: no OpenGL. SDL's 330
+    # feature checks only compile instead of linking through emcc, which took
+    # minutes; that gives the same SDL_config.h but for two things that are
+    # declared and not there, which are set here: a separate libiconv (iconv
+    # is in the C library) and pthread_setname_np.
+    sdl_opcoes=(-DSDL_THREADS=ON -DSDL_PTHREADS=ON -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF
+                -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY -DHAVE_LIBICONV=OFF -DHAVE_PTHREAD_SETNAME_NP=OFF)
+    ;;
+  *)
+    echo "bibliotecas: unknown target '$alvo'; usage: cruzado/bibliotecas.sh web" >&2
+    exit 2 ;;
+esac
+chave="${alvo}-${chave}"
 for p in "${pacotes[@]}"; do
   set -- $p
   chave="${chave}-${1#lib}${2}"
@@ -27,7 +51,6 @@ done
 # A change of this recipe builds the libraries anew.
 chave="${chave}-$(sha256sum "$aqui/bibliotecas.sh" | cut -c1-10)"
 
-raiz_cache="${XADREZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-web}"
 prefixo="$raiz_cache/$chave"
 mkdir -p "$raiz_cache"
 if [ -f "$prefixo/.pronto" ]; then
@@ -72,7 +95,7 @@ pasta_de() {  # source folder of package $1 at upstream version $2
   local d
   d=$(ls -d "$fontes/$1-$2"* 2>/dev/null | head -n 1)
   if [ -z "$d" ] || [ ! -d "$d" ]; then
-    echo "bibliotecas: Debian's $1 is not $2 any more ($(ls "$fontes" | grep "^$1-" | head -n 1)); update web/bibliotecas.sh" >&2
+    echo "bibliotecas: Debian's $1 is not $2 any more ($(ls "$fontes" | grep "^$1-" | head -n 1)); update cruzado/bibliotecas.sh" >&2
     exit 1
   fi
   echo "$d"
@@ -81,7 +104,6 @@ pasta_de() {  # source folder of package $1 at upstream version $2
 # --- Builds, each installed into the prefix, which the next ones search.
 destino="$prefixo.novo"
 rm -rf "$destino"
-export CFLAGS="-pthread" CXXFLAGS="-pthread" LDFLAGS="-pthread"
 comum=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG" "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG"
        -DBUILD_SHARED_LIBS=OFF "-DCMAKE_INSTALL_PREFIX=$destino"
        "-DCMAKE_PREFIX_PATH=$destino" "-DCMAKE_FIND_ROOT_PATH=$destino"
@@ -91,7 +113,7 @@ constroi() {  # package version cmake-options...
   shift 2
   local fonte t0=$SECONDS
   fonte=$(pasta_de "$pacote" "$versao")
-  emcmake cmake -S "$fonte" -B "$trabalho/build-$pacote" "${comum[@]}" "$@" > "$trabalho/$pacote.log" 2>&1 ||
+  configura -S "$fonte" -B "$trabalho/build-$pacote" "${comum[@]}" "$@" > "$trabalho/$pacote.log" 2>&1 ||
     { tail -n 30 "$trabalho/$pacote.log" >&2; exit 1; }
   cmake --build "$trabalho/build-$pacote" -j"$(nproc)" >> "$trabalho/$pacote.log" 2>&1 ||
     { tail -n 30 "$trabalho/$pacote.log" >&2; exit 1; }
@@ -100,14 +122,7 @@ constroi() {  # package version cmake-options...
   echo "bibliotecas: $pacote $versao built in $((SECONDS - t0)) s" >&2
 }
 
-# The game draws with SDL's software renderer: no OpenGL. SDL's 330 feature
-# checks only compile instead of linking through emcc, which took minutes;
-# that gives the same SDL_config.h but for two things that are declared and
-# not there, which are set here: a separate libiconv (iconv is in the C
-# library) and pthread_setname_np.
-constroi libsdl2 2.26.5 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_THREADS=ON -DSDL_PTHREADS=ON \
-  -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY \
-  -DHAVE_LIBICONV=OFF -DHAVE_PTHREAD_SETNAME_NP=OFF
+constroi libsdl2 2.26.5 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF "${sdl_opcoes[@]}"
 # PNG through stb_image; the game loads nothing else.
 constroi libsdl2-image 2.6.3 -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
   -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_PNG=ON -DSDL2IMAGE_PNG_SAVE=OFF \
