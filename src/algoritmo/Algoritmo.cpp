@@ -112,14 +112,19 @@ void Algoritmo::leLinha(MiniMaxNo* no, bool isComp) {
     reconstroi(no, &linhaEscolhida);
     // The node may be freed or made up: no search may start from it.
     noDaPosicao = nullptr;
-    materialNoFim = 0.0f;
+    materialNoFim = material(jogadorPecas, computadorPecas, isComp);
+}
+
+float Algoritmo::material(Peca** jogador, Peca** computador, bool isComp) {
+    float soma = 0.0f;
     for (int i = 0; i < 16; i++) {
-        for (Peca* p : {jogadorPecas[i], computadorPecas[i]}) {
+        for (Peca* p : {jogador[i], computador[i]}) {
             if (!p->isRemovida() && p->getTipo() != Jogo::REI) {
-                materialNoFim += p->isDeComp() == isComp ? calculaPeso(p) : -calculaPeso(p);
+                soma += p->isDeComp() == isComp ? calculaPeso(p) : -calculaPeso(p);
             }
         }
     }
+    return soma;
 }
 
 bool Algoritmo::isPermitido(int deX, int deY, int paraX, int paraY) const {

@@ -47,6 +47,9 @@ public:
 
     float calculaPeso(int tipo);
     float calculaPeso(Peca* peca);
+    // Side isComp's material minus the other side's, by the weights, kings
+    // left out.
+    float material(Peca** jogador, Peca** computador, bool isComp);
 
     // A random move of another piece than the one that ended ultimo.
     bool sorteiaJogada(int* x, int* y, Jogada** jogada, Peca** jogador, Peca** computador,
@@ -86,8 +89,7 @@ public:
     // That line as it will be played: from the move chosen (alone, when the
     // repetition rule replaced the search's move) to the node answered.
     const std::vector<Lance>& getLinhaEscolhida() const { return linhaEscolhida; }
-    // The searching side's material minus the opponent's at the end of the
-    // line, by the piece weights, kings left out.
+    // material() of the searching side at the end of the line.
     float getMaterialNoFim() const { return materialNoFim; }
     // The line ends with the side to move stalemated.
     bool isLinhaEmpatada() const { return linhaEmpatada; }

@@ -32,10 +32,16 @@ void PastaRecursos::acrescenta(const std::string& pasta) {
 }
 
 std::string PastaRecursos::localiza() const {
+    std::string melhor;
+    int maisArquivos = 0;
     for (const std::string& pasta : candidatas) {
-        if (isDoJogo(pasta)) return pasta;
+        int n = contaArquivos(pasta);
+        if (n > maisArquivos) {
+            melhor = pasta;
+            maisArquivos = n;
+        }
     }
-    return std::string();
+    return melhor;
 }
 
 std::vector<std::string> PastaRecursos::getArquivos() {
@@ -48,13 +54,14 @@ std::vector<std::string> PastaRecursos::getArquivos() {
     return arquivos;
 }
 
-bool PastaRecursos::isDoJogo(const std::string& pasta) {
+int PastaRecursos::contaArquivos(const std::string& pasta) {
     std::error_code erro;
     fs::path base(pasta);
+    int n = 0;
     for (const std::string& arquivo : getArquivos()) {
-        if (fs::is_regular_file(base / arquivo, erro)) return true;
+        if (fs::is_regular_file(base / arquivo, erro)) n++;
     }
-    return false;
+    return n;
 }
 
 std::string PastaRecursos::pastaDoExecutavel() {

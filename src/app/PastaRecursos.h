@@ -6,9 +6,9 @@
 
 // Where the game's pictures, sounds and font are. The game opens them by
 // paths relative to its working directory, so a launcher started in the
-// home folder would find none; this picks the folder to change into: the
-// working directory as ever, else the executable's own folder (a build
-// folder), else the data folder installed beside it.
+// home folder would find none; this picks the folder to change into out of
+// the working directory, the executable's own folder (a build folder) and
+// the data folder installed beside it.
 class PastaRecursos {
 public:
     // pastaExecutavel: the folder holding the running executable; empty
@@ -20,14 +20,16 @@ public:
     // working directory.
     const std::vector<std::string>& getCandidatas() const { return candidatas; }
 
-    // The first folder that holds the files, or empty when none does.
+    // The folder that holds the most of the game's files, the first of
+    // them on a tie; empty when none holds any.
     std::string localiza() const;
 
-    // A folder is the game's when it holds any of the game's own files (a
-    // picture, a tune, an effect, the font): a home folder with unrelated
-    // img/ and audio/ folders does not count, and one missing file does not
-    // disown a folder. What is missing there is reported when it is loaded.
-    static bool isDoJogo(const std::string& pasta);
+    // How many of the game's own files (pictures, tunes, effects, the
+    // font) the folder holds. Counting them, not folders, keeps a home
+    // folder with unrelated img/ and audio/ out and lets a stray arial.ttf
+    // lose to a complete copy, while a copy missing a file still wins;
+    // what is missing there is reported when it is loaded.
+    static int contaArquivos(const std::string& pasta);
 
     // Every file the game loads, relative to its folder.
     static std::vector<std::string> getArquivos();

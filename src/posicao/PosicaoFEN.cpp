@@ -47,6 +47,19 @@ std::vector<int> slotsDoTipo(int tipo, int coluna) {
     }
 }
 
+// A whole number of any length, kept at the 75-move limit: a clock there
+// draws the game at once, whatever its size, and a larger one would
+// overflow as the game counts on from it.
+bool leContador(const std::string& texto, int* valor) {
+    int n = 0;
+    for (char c : texto) {
+        if (c < '0' || c > '9') return false;
+        n = std::min(n * 10 + (c - '0'), JogoConstantes::LANCES_SEM_CAPTURA_EMPATE);
+    }
+    *valor = n;
+    return true;
+}
+
 bool falha(std::string* erro, const std::string& msg) {
     if (erro != nullptr) *erro = msg;
     return false;
@@ -73,11 +86,11 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
     jogo->reinicia();
 
     std::istringstream in(fen);
-    std::string tabuleiro, vez, roque = "-", enPassant = "-", relogio;
+    std::string tabuleiro, vez, roque = "-", enPassant = "-", relogio, numeroDoLance;
     if (!(in >> tabuleiro >> vez)) {
         return falha(erro, "not a FEN position: expected at least the board and the side to move");
     }
-    in >> roque >> enPassant >> relogio;
+    in >> roque >> enPassant >> relogio >> numeroDoLance;
 
     std::vector<PecaFEN> pecas;
     int x = 0, y = 0;
@@ -124,6 +137,17 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
                 return falha(erro, "bad FEN castling field: expected - or letters of KQkq");
             }
         }
+    }
+
+    // The clocks are optional, as the fields after the board are (empty
+    // reads as 0); one that is there must be a whole number.
+    int meioLances = 0;
+    if (!leContador(relogio, &meioLances)) {
+        return falha(erro, "bad FEN halfmove clock: expected a whole number of plies");
+    }
+    int numero = 0;
+    if (!leContador(numeroDoLance, &numero)) {
+        return falha(erro, "bad FEN fullmove number: expected a whole number");
     }
 
     // Fill the slots in board order so that a FEN always gives the same sets.
@@ -222,11 +246,7 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
         return falha(erro, vezComp ? "impossible FEN position: white is in check with black to move"
                                    : "impossible FEN position: black is in check with white to move");
     }
-    // The halfmove clock is optional, as the fields after the board are.
-    if (!relogio.empty() && relogio.size() <= 4 &&
-        std::all_of(relogio.begin(), relogio.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
-        jogo->setLancesSemCaptura(std::stoi(relogio));
-    }
+    jogo->setLancesSemCaptura(meioLances);
     return true;
 }
 

@@ -304,18 +304,34 @@ void MotorUCI::busca() {
         long long us = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - inicio)
                            .count();
         if (achou) {
+            // Deeper in its tree the search takes en passant as the live
+            // game's last move allows it, which the rules may no longer do
+            // there: the line goes out only as far as the game's rules
+            // play it, and a line cut short is valued where it stops.
+            std::vector<std::string> linha;
+            for (const Algoritmo::Lance& l : algoritmo->getLinhaEscolhida()) linha.push_back(notacao(l));
+            Jogo fim(nullptr);
+            {
+                std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
+                partida.copiaViva(fim);
+            }
+            std::size_t jogaveis = PartidaUCI::jogaEnquantoLegais(fim, linha);
+            bool cortada = jogaveis < linha.size();
+            linha.resize(jogaveis);
+            float material = cortada ? algoritmo->material(fim.getJogadorPecas(), fim.getComputadorPecas(), isComp)
+                                     : algoritmo->getMaterialNoFim();
             std::string pontos;
             int ply = algoritmo->getPlyDoMate();
-            if (ply > 0) {
+            if (ply > 0 && !cortada) {
                 // Odd plies are the searching side's own mating moves.
                 pontos = "mate " + std::to_string(ply % 2 == 1 ? (ply + 1) / 2 : -(ply / 2));
-            } else if (algoritmo->isLinhaEmpatada()) {
+            } else if (algoritmo->isLinhaEmpatada() && !cortada) {
                 pontos = "cp 0";
             } else {
-                pontos = "cp " + std::to_string(std::lround(algoritmo->getMaterialNoFim() * CENTIPEOES_POR_PONTO));
+                pontos = "cp " + std::to_string(std::lround(material * CENTIPEOES_POR_PONTO));
             }
             std::string pv;
-            for (const Algoritmo::Lance& l : algoritmo->getLinhaEscolhida()) pv += " " + notacao(l);
+            for (const std::string& l : linha) pv += " " + l;
             long nos = algoritmo->getNosCriados();
             bool escolheuRepetida;
             int contador;

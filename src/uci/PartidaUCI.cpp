@@ -60,12 +60,12 @@ bool PartidaUCI::montaBase(Jogo& jogo, const std::string& fen, std::string* erro
     return true;
 }
 
-void PartidaUCI::copiaParaRascunho() {
-    rascunho.reinicia();
+void PartidaUCI::copiaViva(Jogo& jogo) {
+    jogo.reinicia();
     for (int lado = 0; lado < 2; lado++) {
         for (int i = 0; i < 16; i++) {
             Peca* de = lado == 0 ? viva.getJogadorPeca(i) : viva.getComputadorPeca(i);
-            Peca* para = lado == 0 ? rascunho.getJogadorPeca(i) : rascunho.getComputadorPeca(i);
+            Peca* para = lado == 0 ? jogo.getJogadorPeca(i) : jogo.getComputadorPeca(i);
             para->setPosX(de->getPosX());
             para->setPosY(de->getPosY());
             para->setTipo(de->getTipo());
@@ -76,10 +76,22 @@ void PartidaUCI::copiaParaRascunho() {
     for (int lado = 0; lado < 2; lado++) {
         PecaMov* m = viva.getUltimoMov(lado == 1);
         if (m != nullptr) {
-            rascunho.setUltimoMov(new PecaMov(m->getX1(), m->getY1(), m->getX2(), m->getY2(), m->isDeComp()));
+            jogo.setUltimoMov(new PecaMov(m->getX1(), m->getY1(), m->getX2(), m->getY2(), m->isDeComp()));
         }
     }
-    rascunho.setVezComputador(viva.isVezComputador());
+    jogo.setVezComputador(viva.isVezComputador());
+}
+
+std::size_t PartidaUCI::jogaEnquantoLegais(Jogo& jogo, const std::vector<std::string>& lista) {
+    std::size_t n = 0;
+    for (; n < lista.size(); n++) {
+        Lance l{};
+        std::string erro;
+        if (!leLance(jogo, lista[n], &l, &erro)) break;
+        joga(jogo, l);
+        delete l.jogada;
+    }
+    return n;
 }
 
 bool PartidaUCI::leLance(Jogo& jogo, const std::string& texto, Lance* lance, std::string* erro) {
@@ -167,7 +179,7 @@ bool PartidaUCI::posiciona(const std::vector<std::string>& args, std::string* er
 
     std::lock_guard<std::recursive_mutex> trava(viva.getTrava());
     if (continua) {
-        copiaParaRascunho();
+        copiaViva(rascunho);
     } else {
         std::string msg;
         if (!montaBase(rascunho, fen, &msg)) {

@@ -31,6 +31,11 @@ public:
     void novaPartida();
 
     Jogo& getJogo() { return viva; }
+    // The live position (pieces, last moves, turn) copied onto jogo.
+    void copiaViva(Jogo& jogo);
+    // Plays lances ("e2e4") on jogo one after the other as long as the
+    // game's rules allow them there; answers how many it played.
+    static std::size_t jogaEnquantoLegais(Jogo& jogo, const std::vector<std::string>& lances);
     // Moves played on the live position since the last fresh set-up.
     long getLancesJogados() const { return lancesJogados; }
 
@@ -45,8 +50,6 @@ private:
     };
 
     bool montaBase(Jogo& jogo, const std::string& fen, std::string* erro);
-    // The live position, pieces and last moves, copied onto the draft.
-    void copiaParaRascunho();
     static bool leLance(Jogo& jogo, const std::string& texto, Lance* lance, std::string* erro);
     static void joga(Jogo& jogo, const Lance& lance);
     static void libera(std::vector<Lance>& lances);

@@ -29,19 +29,20 @@ mkdir "$tmp/vazia"
 joga "$jogo" "$tmp/vazia"
 sem_faltas "the built game started from an empty folder"
 
-# The working directory comes first: one that holds any of the game's own
-# files is used even though the rest is missing there.
-mkdir -p "$tmp/parcial/audio"
+# A stray font in the working directory (a Downloads folder) does not stand
+# in for the game's own complete folder.
+mkdir "$tmp/x y"
 pasta=$(dirname "$jogo")
-cp "$pasta/audio/abertura-fundo.mid" "$tmp/parcial/audio/"
-joga "$jogo" "$tmp/parcial"
-echo "$erros" | grep -q "cannot load img/rei-branco.png" || falha "the working directory was not used first: $erros"
+cp "$pasta/arial.ttf" "$tmp/x y/"
+joga "$jogo" "$tmp/x y"
+sem_faltas "the built game started from a folder holding only arial.ttf"
 
-# Without the opening picture the game still starts, and says so once.
+# A copy without the opening picture is still the game's folder: the game
+# starts from it and says so once.
 mkdir "$tmp/sem-abertura"
-cp -RL "$pasta/img" "$pasta/audio" "$pasta/arial.ttf" "$tmp/sem-abertura/"
+cp -RL "$pasta/img" "$pasta/audio" "$pasta/arial.ttf" "$jogo" "$tmp/sem-abertura/"
 rm "$tmp/sem-abertura/img/abertura.png"
-joga "$jogo" "$tmp/sem-abertura"
+joga "$tmp/sem-abertura/$(basename "$jogo")" "$tmp/vazia"
 [ "$rc" -eq 0 ] || falha "without img/abertura.png: status $rc"
 [ "$(echo "$erros" | grep -c .)" -eq 1 ] && echo "$erros" | grep -q "img/abertura.png" ||
   falha "without img/abertura.png one line naming it expected, got: $erros"

@@ -63,6 +63,13 @@ TEST(Empates, SetentaECincoLancesSemCapturaNemPeao) {
     joga(jogo, "g2g3");
     EXPECT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(&motivo));
     EXPECT_EQ(0, jogo.getLancesSemCaptura());
+
+    // A clock of any size is a game drawn already, and stays drawn as it
+    // counts on.
+    monta(jogo, "k7/8/1K6/8/8/8/8/7R w - - 99999999999999999999 1");
+    joga(jogo, "h1h2");
+    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(&motivo));
+    EXPECT_EQ(Jogo::FIM_75_LANCES, motivo);
 }
 
 TEST(Empates, MaterialInsuficiente) {

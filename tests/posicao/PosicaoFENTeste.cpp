@@ -79,6 +79,9 @@ TEST(PosicaoFEN, EntradaRuimEhRecusadaComUmaMensagem) {
         "4k3/p7/8/8/8/8/8/4RK2 w - - 0 1",                    // the side not to move is in check
         "4k3/3n4/8/3pP3/8/8/8/4K3 w - d6 0 1",                // d7 taken: d5 came from elsewhere
         "4k3/8/3n4/3pP3/8/8/8/4K3 w - d6 0 1",                // d6 taken
+        "4k3/8/8/8/8/8/8/4K3 w - - abc 100",                  // the clocks: whole numbers only
+        "4k3/8/8/8/8/8/8/4K3 w - - -5 1",
+        "4k3/8/8/8/8/8/8/4K3 w - - 0 1x",
     };
     for (const char* fen : ruins) {
         Jogo jogo(nullptr);

@@ -27,7 +27,8 @@ echo "$saida" | grep -qx "e8c8" || falha "castling should be the king's move e8c
 for args in "perft 0 $inicio" "perft -1 $inicio" "perft x $inicio" "jogadas not-a-fen" \
             "jogadas 8/8/8/8/8/8/8/8_w_-_-" "jogadas 4k3/8/8/8/8/8/8/4K2K_w_-_-" \
             "jogadas 4k2P/8/8/8/8/8/8/4K3_w_-_-" "jogadas 4k3/p7/8/8/8/8/8/4RK2_w_-_-_0_1" \
-            "jogadas 4k3/3n4/8/3pP3/8/8/8/4K3_w_-_d6_0_1" "desconhecido" ""; do
+            "jogadas 4k3/3n4/8/3pP3/8/8/8/4K3_w_-_d6_0_1" "jogadas 4k3/8/8/8/8/8/8/4K3_w_-_-_-5_1" \
+            "desconhecido" ""; do
   # shellcheck disable=SC2086
   set -- $(echo "$args" | tr '_' ' ')
   if [ "$#" -ge 3 ] && [ "$1" = perft ]; then

@@ -155,6 +155,22 @@ TEST(SessaoUCI, PontosELancesPermitidos) {
     EXPECT_TRUE(contem(linhas, "info string searchmoves: e1e3 left out: not a move the computer player can make here"));
     std::string escolhido = bestmoveDe(linhas);
     EXPECT_TRUE(escolhido == "e1f1" || escolhido == "e1f2") << escolhido;
+
+    // The line is one the rules play out, valued where it ends: at its third
+    // ply the search takes en passant a pawn that passed before the root.
+    motor.envia("setoption name Nivel value 3");
+    motor.envia("setoption name Semente value 1");
+    std::string posicao = "fen r1bqkbnr/pp1ppppp/n7/8/P1pP4/5N2/NPP1PPPP/R1BQKB1R b KQkq d3 0 5 moves";
+    linhas = busca(posicao, "go");
+    ASSERT_GE(linhas.size(), 2u);
+    std::smatch m;
+    const std::string info = linhas[linhas.size() - 2];
+    ASSERT_TRUE(std::regex_search(info, m, std::regex(" score (.*) pv (.*)$"))) << info;
+    EXPECT_EQ("cp 0", m.str(1));
+    std::istringstream pv(m.str(2));
+    for (std::string lance; pv >> lance; posicao += " " + lance) {
+        EXPECT_TRUE(contem(legaisApos(posicao), lance)) << posicao << " then " << lance;
+    }
 }
 
 // Standard input closing is a quit, also in the middle of a search.
