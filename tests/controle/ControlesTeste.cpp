@@ -224,6 +224,7 @@ TEST_F(Controles, CursorEEspacoJogamComoCliques) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     long quadros = gui->getQuadros();
     teclas({SDL_SCANCODE_DOWN, SDL_SCANCODE_DOWN});  // e1, then the edge: one frame
+    ASSERT_TRUE(espera([&] { return violeta(4, 7); }, 3000));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_EQ(quadros + 1, gui->getQuadros());
     teclas({SDL_SCANCODE_UP, SDL_SCANCODE_SPACE, SDL_SCANCODE_UP});  // e2 selected, then its target e3
