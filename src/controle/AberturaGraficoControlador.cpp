@@ -30,10 +30,16 @@ void AberturaGraficoControlador::mouseSobre(int x, int y) {
 }
 
 void AberturaGraficoControlador::mousePressionado(int x, int y) {
+    std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    aciona(opcaoEm(x, y));
+    sistema->getGUI()->repinta();
+}
+
+// What a click on the option does; 0 does nothing.
+void AberturaGraficoControlador::aciona(int opcao) {
     GUI* gui = sistema->getGUI();
     Jogo* jogo = sistema->getJogo();
-    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
-    switch (opcaoEm(x, y)) {
+    switch (opcao) {
         case 1:
             jogo->incNivel(false);
             break;
@@ -49,7 +55,35 @@ void AberturaGraficoControlador::mousePressionado(int x, int y) {
         default:
             break;
     }
-    gui->repinta();
 }
 
-void AberturaGraficoControlador::teclaPressionada(int) {}
+void AberturaGraficoControlador::destaca(int opcao) {
+    sistema->getAberturaGrafico()->sobreOpcao(opcao);
+    sistema->getGUI()->repinta();
+}
+
+// The keys move the mouse's own highlight through the three options,
+// wrapping around, and act on it as a click would.
+void AberturaGraficoControlador::teclaPressionada(int tecla) {
+    std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    int opcao = sistema->getAberturaGrafico()->getOpcao();
+    switch (tecla) {
+        case GUI::TECLA_BAIXO:
+        case GUI::TECLA_TAB:
+            destaca(opcao % 3 + 1);
+            break;
+        case GUI::TECLA_CIMA:
+        case GUI::TECLA_TAB_VOLTA:
+            destaca(opcao <= 1 ? 3 : opcao - 1);
+            break;
+        case GUI::TECLA_ESPACO:
+        case GUI::TECLA_ENTER:
+            if (opcao != 0) {
+                aciona(opcao);
+                sistema->getGUI()->repinta();
+            }
+            break;
+        default:
+            break;
+    }
+}

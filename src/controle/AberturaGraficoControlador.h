@@ -5,8 +5,8 @@
 
 class Sistema;
 
-// Opening screen: highlights the option under the mouse, cycles the levels
-// and starts the game.
+// Opening screen: highlights the option under the mouse or the one the keys
+// move to, cycles the levels and starts the game.
 class AberturaGraficoControlador : public AberturaGraficoListener {
 public:
     explicit AberturaGraficoControlador(Sistema* sistema);
@@ -17,6 +17,8 @@ public:
 
 private:
     int opcaoEm(int x, int y);
+    void aciona(int opcao);
+    void destaca(int opcao);
 
     Sistema* sistema;
 };

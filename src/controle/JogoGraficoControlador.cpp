@@ -1,5 +1,6 @@
 #include "controle/JogoGraficoControlador.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <mutex>
@@ -215,19 +216,30 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
     jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogadaComputador, pecaComputador));
 }
 
+void JogoGraficoControlador::alternaSom() {
+    Jogo* jogo = sistema->getJogo();
+    jogo->setAudioLigado(!jogo->isAudioLigado());
+    if (jogo->isAudioLigado()) {
+        sistema->getJogoAudio()->resumeMusica();
+    } else {
+        sistema->getJogoAudio()->pauseMusica();
+    }
+    sistema->getGUI()->repinta();  // the button's picture
+}
+
 void JogoGraficoControlador::mousePressionado(int x, int y) {
     Jogo* jogo = sistema->getJogo();
     GUI* gui = sistema->getGUI();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
 
+    // A click hides the keyboard's cursor until the next arrow key.
+    if (jogo->isCursorVisivel()) {
+        jogo->setCursorVisivel(false);
+        gui->repinta();
+    }
+
     if (sistema->getJogoGrafico()->getAudioLigadoDesenho()->isMouseEmAudioBT(x, y)) {
-        jogo->setAudioLigado(!jogo->isAudioLigado());
-        if (jogo->isAudioLigado()) {
-            sistema->getJogoAudio()->resumeMusica();
-        } else {
-            sistema->getJogoAudio()->pauseMusica();
-        }
-        gui->repinta();  // the button's picture
+        alternaSom();
     }
 
     if (jogo->getStatus() != Jogo::EM_JOGO) {
@@ -251,8 +263,20 @@ void JogoGraficoControlador::mousePressionado(int x, int y) {
         gui->repinta();
         return;
     }
-    int col = (x - tx) / cel;
-    int lin = (y - ty) / cel;
+    acionaCasa((x - tx) / cel, (y - ty) / cel);
+    gui->repinta();
+}
+
+// A click on board square (col, lin) with the human to move: select, move
+// the selection, start the move or drop the selection. True when the marks
+// on the board changed.
+bool JogoGraficoControlador::acionaCasa(int col, int lin) {
+    Jogo* jogo = sistema->getJogo();
+    JogadaLista* lista = jogo->getJogadasPossiveis();
+    // A selection shows its square and its targets only when it has targets.
+    auto marcada = [&] { return lista->getTam() > 0 ? jogo->getJogadorJogadaPeca() : nullptr; };
+    Peca* antes = marcada();
+    int alvosAntes = lista->getTam();
 
     Peca* naCasa = jogo->getPeca(col, lin);
     if (pecaSelecionada != nullptr && naCasa != nullptr && !naCasa->isIgual(pecaSelecionada) &&
@@ -260,26 +284,43 @@ void JogoGraficoControlador::mousePressionado(int x, int y) {
         deseleciona();
     }
 
-    if (jogo->isVezComputador()) {
-        gui->repinta();
+    if (!jogo->isVezComputador()) {
+        if (pecaSelecionada != nullptr) {
+            Jogada* jogada = jogo->getJogada(col, lin);
+            if (jogada != nullptr) {
+                jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogada, pecaSelecionada));
+            } else {
+                deseleciona();
+            }
+        } else {
+            Peca* peca = jogo->getJogadorPeca(col, lin);
+            if (peca != nullptr && selecionaPeca(col, lin, false)) {
+                jogo->setJogadorJogadaPeca(peca);
+                pecaSelecionada = peca;
+            }
+        }
+    }
+    return marcada() != antes || lista->getTam() != alvosAntes;
+}
+
+// Within the board; the first arrow key of a game, or the first after a
+// click, only shows the cursor where it is.
+void JogoGraficoControlador::moveCursor(int dx, int dy) {
+    Jogo* jogo = sistema->getJogo();
+    if (!jogo->isJogadorHumano()) {
         return;
     }
-
-    if (pecaSelecionada != nullptr) {
-        Jogada* jogada = jogo->getJogada(col, lin);
-        if (jogada != nullptr) {
-            jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogada, pecaSelecionada));
-        } else {
-            deseleciona();
-        }
-    } else {
-        Peca* peca = jogo->getJogadorPeca(col, lin);
-        if (peca != nullptr && selecionaPeca(col, lin, false)) {
-            jogo->setJogadorJogadaPeca(peca);
-            pecaSelecionada = peca;
-        }
+    if (!jogo->isCursorVisivel()) {
+        jogo->setCursorVisivel(true);
+        sistema->getGUI()->repinta();
+        return;
     }
-    gui->repinta();
+    int x = std::min(7, std::max(0, jogo->getCursorX() + dx));
+    int y = std::min(7, std::max(0, jogo->getCursorY() + dy));
+    if (x != jogo->getCursorX() || y != jogo->getCursorY()) {
+        jogo->setCursor(x, y);
+        sistema->getGUI()->repinta();
+    }
 }
 
 bool JogoGraficoControlador::selecionaPeca(int x, int y, bool isComp) {
@@ -348,8 +389,11 @@ int JogoGraficoControlador::verificaEProcessaXequeMate() {
 void JogoGraficoControlador::teclaPressionada(int tecla) {
     Jogo* jogo = sistema->getJogo();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    if (tecla == GUI::TECLA_M) {
+        alternaSom();
+    }
     if (jogo->getStatus() != Jogo::EM_JOGO) {
-        jogo->setFim(true);
+        jogo->setFim(true);  // any key dismisses a finished game
     } else if (tecla == GUI::TECLA_ESC) {
         jogo->setStatus(Jogo::ABANDONADO);
         jogo->setFim(true);
@@ -360,6 +404,22 @@ void JogoGraficoControlador::teclaPressionada(int tecla) {
         } else {
             removeMensagem();
         }
+    } else if (tecla == GUI::TECLA_CIMA) {
+        moveCursor(0, -1);
+    } else if (tecla == GUI::TECLA_BAIXO) {
+        moveCursor(0, 1);
+    } else if (tecla == GUI::TECLA_ESQUERDA) {
+        moveCursor(-1, 0);
+    } else if (tecla == GUI::TECLA_DIREITA) {
+        moveCursor(1, 0);
+    } else if (tecla == GUI::TECLA_ESPACO && jogo->isCursorVisivel() && jogo->isJogadorHumano() &&
+               jogo->getMovimento() == nullptr && !jogo->isPausa()) {
+        if (acionaCasa(jogo->getCursorX(), jogo->getCursorY())) {
+            sistema->getGUI()->repinta();
+        }
     }
-    sistema->getGUI()->repinta();
+    // The other keys ask for a frame only when they changed something.
+    if (tecla == GUI::TECLA_ESC || tecla == GUI::TECLA_ENTER) {
+        sistema->getGUI()->repinta();
+    }
 }

@@ -12,7 +12,8 @@ class Jogada;
 class Peca;
 class Sistema;
 
-// Game screen: the human's clicks and keys on the main thread, and the tick
+// Game screen: the human's clicks and keys on the main thread (the arrows
+// move a cursor over the board, Space acts on its square as a click), and the tick
 // on the game thread that plays sounds, times messages, lets the computer
 // move, animates and carries out moves and ends and restarts games.
 //
@@ -36,6 +37,9 @@ public:
 
 private:
     void deseleciona();
+    void alternaSom();
+    bool acionaCasa(int col, int lin);
+    void moveCursor(int dx, int dy);
     void executaMovimento();
     void jogaComputador(std::unique_lock<std::recursive_mutex>& trava);
     void liberaMovimento();

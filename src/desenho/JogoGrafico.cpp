@@ -101,6 +101,10 @@ void JogoGrafico::desenha(SDL_Renderer* renderer) {
         }
     }
 
+    if (jogo->isCursorVisivel()) {
+        desenhaCursor(jogo, jogo->getCursorX(), jogo->getCursorY(), renderer);
+    }
+
     mensagemDesenho->desenha(jogo, gui, renderer);
     audioLigadoDesenho->desenha(jogo, gui, renderer);
 
@@ -119,4 +123,20 @@ void JogoGrafico::desenhaMarc(Jogo* jogo, int x, int y, SDL_Renderer* renderer) 
                      tela->getCelulaDIM()};
     DesenhoApoio::preencheRect(renderer, &casa, 200, 200, 255, 255);
     DesenhoApoio::contornaRect(renderer, &casa, 150, 150, 100, 255);
+}
+
+// Deep violet: no mark of the board uses it, it is the olive squares'
+// opposite hue, and it stands at least 3.5:1 in contrast against the light
+// and dark squares and the markers. It lies within the piece images' empty
+// margin, so a piece on the square hides none of it.
+void JogoGrafico::desenhaCursor(Jogo* jogo, int x, int y, SDL_Renderer* renderer) {
+    Tela* tela = jogo->getTela();
+    int cel = tela->getCelulaDIM();
+    int recuo = cel / 32 > 1 ? cel / 32 : 1;
+    int espessura = cel * 3 / 64 > 2 ? cel * 3 / 64 : 2;
+    for (int i = 0; i < espessura; i++) {
+        int d = recuo + i;
+        SDL_Rect r = {tela->getCelulaX(x) + d, tela->getCelulaY(y) + d, cel - 2 * d, cel - 2 * d};
+        DesenhoApoio::contornaRect(renderer, &r, 90, 0, 160, 255);
+    }
 }

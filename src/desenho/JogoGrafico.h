@@ -25,6 +25,8 @@ public:
     void finaliza();
     void desenha(SDL_Renderer* renderer) override;
     void desenhaMarc(Jogo* jogo, int x, int y, SDL_Renderer* renderer);
+    // The keyboard's cursor: a frame inside board square (x, y).
+    void desenhaCursor(Jogo* jogo, int x, int y, SDL_Renderer* renderer);
 
     MensagemDesenho* getMensagemDesenho() { return mensagemDesenho; }
     AudioLigadoDesenho* getAudioLigadoDesenho() { return audioLigadoDesenho; }

@@ -199,14 +199,26 @@ void GUI::despacha(const SDL_Event& evento) {
             encerraLoops();
             break;
         case SDL_KEYDOWN: {
-            SDL_Scancode tecla = evento.key.keysym.scancode;
+            // Keys by their place on the keyboard, except M, which is by its
+            // letter wherever a layout puts it.
             int codigo = 0;
-            if (tecla == SDL_SCANCODE_ESCAPE) {
-                codigo = TECLA_ESC;
-            } else if (tecla == SDL_SCANCODE_RETURN) {
-                codigo = TECLA_ENTER;
+            switch (evento.key.keysym.scancode) {
+                case SDL_SCANCODE_ESCAPE: codigo = TECLA_ESC; break;
+                case SDL_SCANCODE_RETURN:
+                case SDL_SCANCODE_KP_ENTER: codigo = TECLA_ENTER; break;
+                case SDL_SCANCODE_SPACE: codigo = TECLA_ESPACO; break;
+                case SDL_SCANCODE_UP: codigo = TECLA_CIMA; break;
+                case SDL_SCANCODE_DOWN: codigo = TECLA_BAIXO; break;
+                case SDL_SCANCODE_LEFT: codigo = TECLA_ESQUERDA; break;
+                case SDL_SCANCODE_RIGHT: codigo = TECLA_DIREITA; break;
+                case SDL_SCANCODE_TAB:
+                    codigo = (evento.key.keysym.mod & KMOD_SHIFT) != 0 ? TECLA_TAB_VOLTA : TECLA_TAB;
+                    break;
+                default:
+                    if (evento.key.keysym.sym == SDLK_m) codigo = TECLA_M;
+                    break;
             }
-            if (tipo == TELA_ABERTURA && codigo == TECLA_ESC && aberturaGraficoListener != nullptr) {
+            if (tipo == TELA_ABERTURA && codigo != 0 && aberturaGraficoListener != nullptr) {
                 aberturaGraficoListener->teclaPressionada(codigo);
             } else if (tipo == TELA_JOGO && codigo != 0 && jogoGraficoListener != nullptr) {
                 jogoGraficoListener->teclaPressionada(codigo);

@@ -23,8 +23,17 @@ public:
     static constexpr int TELA_JOGO = 2;
     static constexpr int CURSOR_SETA = 1;
     static constexpr int CURSOR_MAO = 2;
+    // Key codes handed to the screens' listeners.
     static constexpr int TECLA_ESC = 1;
     static constexpr int TECLA_ENTER = 2;
+    static constexpr int TECLA_ESPACO = 3;
+    static constexpr int TECLA_CIMA = 4;
+    static constexpr int TECLA_BAIXO = 5;
+    static constexpr int TECLA_ESQUERDA = 6;
+    static constexpr int TECLA_DIREITA = 7;
+    static constexpr int TECLA_TAB = 8;
+    static constexpr int TECLA_TAB_VOLTA = 9;  // Shift+Tab
+    static constexpr int TECLA_M = 10;
 
     explicit GUI(GUI_Driver* driver);
 

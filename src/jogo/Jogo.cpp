@@ -45,7 +45,10 @@ Jogo::Jogo(JogoDriver* jogoDriver)
       bispoPecaJogada(nullptr),
       rainhaPecaJogada(nullptr),
       jogoDriver(jogoDriver),
-      lancesSemCaptura(0) {
+      lancesSemCaptura(0),
+      cursorX(4),
+      cursorY(6),
+      cursorVisivel(false) {
     tela = new Tela(jogoDriver);
     jogadasPossiveis = new JogadaLista();
     peaoPecaJogada = new PeaoPecaJogada();
@@ -111,6 +114,8 @@ void Jogo::reinicia() {
     status = EM_JOGO;
     lancesSemCaptura = 0;
     historico.clear();
+    setCursor(4, 6);
+    cursorVisivel = false;
 }
 
 // --- live position -------------------------------------------------------

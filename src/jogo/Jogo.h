@@ -151,6 +151,17 @@ public:
     Movimento* getMovimento() { return movimento; }
     void setMovimento(Movimento* m) { movimento = m; }
 
+    // The keyboard's cursor on the board: the square it is on and whether it
+    // is shown. A new game hides it on e2.
+    int getCursorX() { return cursorX; }
+    int getCursorY() { return cursorY; }
+    void setCursor(int x, int y) {
+        cursorX = x;
+        cursorY = y;
+    }
+    bool isCursorVisivel() { return cursorVisivel; }
+    void setCursorVisivel(bool v) { cursorVisivel = v; }
+
 private:
     void liberaPartida();
     int colunaEnPassant();
@@ -185,6 +196,9 @@ private:
     JogoDriver* jogoDriver;
 
     int lancesSemCaptura;
+    int cursorX;
+    int cursorY;
+    bool cursorVisivel;
     // The positions since the last capture or pawn move, the current one
     // last; empty until the first move, which records where it started.
     std::vector<Posicao> historico;

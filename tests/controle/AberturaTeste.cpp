@@ -46,6 +46,26 @@ TEST_F(Abertura, CliquesCiclamOsNiveisEscNaoFazNada) {
     EXPECT_EQ(2, jogo->getNivel(false));
 }
 
+TEST_F(Abertura, TeclasMovemODestaqueDoMouseEAgemComoUmClique) {
+    std::vector<int> vistas;
+    tecla(SDL_SCANCODE_RETURN);  // nothing highlighted: nothing happens
+    for (SDL_Scancode sc : {SDL_SCANCODE_DOWN, SDL_SCANCODE_DOWN, SDL_SCANCODE_DOWN, SDL_SCANCODE_DOWN,
+                            SDL_SCANCODE_UP, SDL_SCANCODE_UP, SDL_SCANCODE_TAB}) {
+        tecla(sc);
+        std::lock_guard<std::recursive_mutex> t(trava());
+        vistas.push_back(s->getAberturaGrafico()->getOpcao());
+    }
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 1, 3, 2, 3}), vistas);
+    SDL_Point p = centro(&AberturaGrafico::getJogadorUmOpBT);
+    move(p.x, p.y);
+    tecla(SDL_SCANCODE_TAB, SDLK_TAB, KMOD_LSHIFT);  // from the mouse's option back to "Jogar"
+    move(p.x + 30, p.y);  // the mouse moves last: its option is highlighted again
+    ASSERT_TRUE(espera([&] { return corEm(gui->getTela(), p.x - 140, p.y) == 0x3278B4; }, 3000));
+    teclas({SDL_SCANCODE_SPACE, SDL_SCANCODE_RETURN, SDL_SCANCODE_UP, SDL_SCANCODE_RETURN});  // 2 levels, start
+    EXPECT_TRUE(espera([&] { return gui->getGraficoTipo() == GUI::TELA_JOGO; }));
+    EXPECT_TRUE(espera([&] { return jogo->getNivel(false) == Jogo::NORMAL; }, 100));
+}
+
 TEST_F(Abertura, JogarComecaComAMusicaDoJogo) {
     comecaJogo();
     std::lock_guard<std::recursive_mutex> t(trava());

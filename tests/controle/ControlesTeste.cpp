@@ -144,6 +144,11 @@ TEST_F(Controles, BotaoDeSomLigaEDesligaAMusica) {
         EXPECT_EQ(0, Mix_PausedMusic());
     }
 
+    tecla(SDL_SCANCODE_SEMICOLON, SDLK_m);  // M by its letter, wherever the layout puts it, as the button
+    EXPECT_TRUE(espera([&] { return !jogo->isAudioLigado() && Mix_PausedMusic() == 1; }, 100));
+    tecla(SDL_SCANCODE_M, SDLK_m);
+    EXPECT_TRUE(espera([&] { return jogo->isAudioLigado() && Mix_PausedMusic() == 0; }, 100));
+
     // On a finished game the same click also dismisses it.
     montaPosicao("6k1/5ppp/8/8/8/8/8/R5K1 w - -");
     clicaCasa("a1");
@@ -204,6 +209,31 @@ TEST_F(Controles, XequeAvisaELimpaASelecao) {
     EXPECT_TRUE(espera([&] { return s->getJogoAudio()->getUltimoEfeito() == 4; }));
     // Black's king must take the rook or step aside; the message goes after 1.5 s.
     ASSERT_TRUE(espera([&] { return jogo->getUltimoMov(true) != nullptr; }));
+}
+
+// The arrows move a violet frame over the board, Space acts on its square as
+// a click, and a key that changes nothing draws nothing.
+TEST_F(Controles, CursorEEspacoJogamComoCliques) {
+    comecaJogo();
+    auto violeta = [&](int x, int y) {  // the frame's left side
+        Tela* tela = jogo->getTela();
+        return corEm(gui->getTela(), tela->getCelulaX(x) + 3, tela->getCelulaY(y) + 32) == 0x5A00A0;
+    };
+    teclas({SDL_SCANCODE_SPACE, SDL_SCANCODE_DOWN});  // Space without a cursor; the first arrow shows it on e2
+    ASSERT_TRUE(espera([&] { return violeta(4, 6) && jogo->getJogadorJogadaPeca() == nullptr; }, 3000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    long quadros = gui->getQuadros();
+    teclas({SDL_SCANCODE_DOWN, SDL_SCANCODE_DOWN});  // e1, then the edge: one frame
+    ASSERT_TRUE(espera([&] { return violeta(4, 7); }, 3000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(quadros + 1, gui->getQuadros());
+    teclas({SDL_SCANCODE_UP, SDL_SCANCODE_SPACE, SDL_SCANCODE_UP});  // e2 selected, then its target e3
+    ASSERT_TRUE(espera([&] { return violeta(4, 5) && jogo->getJogadorJogadaPeca() == pecaEm("e2"); }, 3000));
+    clicaCasa("h8");  // hides the cursor and drops the selection
+    teclas({SDL_SCANCODE_RIGHT, SDL_SCANCODE_SPACE});  // shown again on e3, which Space leaves alone
+    EXPECT_TRUE(espera([&] { return violeta(4, 5) && jogo->getJogadorJogadaPeca() == nullptr; }, 3000));
+    teclas({SDL_SCANCODE_DOWN, SDL_SCANCODE_SPACE, SDL_SCANCODE_UP, SDL_SCANCODE_UP, SDL_SCANCODE_SPACE});
+    EXPECT_TRUE(espera([&] { return pecaEm("e4") != nullptr && jogo->isVezComputador(); }, 3000));
 }
 
 TEST_F(Controles, CliquesNaVezDoComputadorENoDeslizeNaoFazemNada) {

@@ -104,12 +104,14 @@ protected:
         empurra(e);
     }
 
-    void tecla(SDL_Scancode sc) {
+    void tecla(SDL_Scancode sc, SDL_Keycode sym = 0, Uint16 mod = 0) {
         SDL_Event e{};
         e.type = SDL_KEYDOWN;
-        e.key.keysym.scancode = sc;
+        e.key.keysym = SDL_Keysym{sc, sym, mod, 0};
         empurra(e);
     }
+
+    void teclas(std::initializer_list<SDL_Scancode> scs) { for (SDL_Scancode sc : scs) tecla(sc); }
 
     // Centre of a menu button of the opening screen, in window pixels.
     SDL_Point centro(SDL_Rect (AberturaGrafico::*botao)() const) {

@@ -67,10 +67,10 @@ public:
     std::vector<SDL_Event> eventos;
 };
 
-SDL_Event tecla(SDL_Scancode sc) {
+SDL_Event tecla(SDL_Scancode sc, SDL_Keycode sym = 0, Uint16 mod = 0) {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;
-    e.key.keysym.scancode = sc;
+    e.key.keysym = SDL_Keysym{sc, sym, mod, 0};
     return e;
 }
 
@@ -124,7 +124,7 @@ struct Montagem {
     }
 };
 
-TEST(GUI, TelaDeAberturaRecebeEscEMovimentoECliquesDeQualquerBotao) {
+TEST(GUI, TelaDeAberturaRecebeTeclasMovimentoECliquesDeQualquerBotao) {
     Montagem m;
     JanelaFalsa janela(&m.r, {tecla(SDL_SCANCODE_ESCAPE), tecla(SDL_SCANCODE_RETURN),
                               tecla(SDL_SCANCODE_A), movimento(10, 20), clique(30, 40, SDL_BUTTON_RIGHT),
@@ -133,7 +133,7 @@ TEST(GUI, TelaDeAberturaRecebeEscEMovimentoECliquesDeQualquerBotao) {
     m.gui.execGUI("Jogo de Xadrez", 640, 640);
 
     std::vector<std::string> esperado = {"inicializou",          "abertura.tecla 1",
-                                         "abertura.sobre 10,20",  "abertura.clique 30,40",
+                                         "abertura.tecla 2",      "abertura.sobre 10,20",  "abertura.clique 30,40",
                                          "abertura.clique 50,60", "janelaFechada",
                                          "abertura.clique 70,80", "finalizando"};
     EXPECT_EQ(esperado, m.r.chamadas);
@@ -144,15 +144,22 @@ TEST(GUI, TelaDeAberturaRecebeEscEMovimentoECliquesDeQualquerBotao) {
     EXPECT_TRUE(m.gui.isFinalizado());
 }
 
-TEST(GUI, TelaDeJogoRecebeAsDuasTeclasECliquesMasNaoMovimento) {
+TEST(GUI, TelaDeJogoRecebeAsTeclasECliquesMasNaoMovimento) {
     Montagem m;
+    // M by its letter: AZERTY has it on QWERTY's semicolon, and a comma on QWERTY's M.
     JanelaFalsa janela(&m.r, {tecla(SDL_SCANCODE_ESCAPE), tecla(SDL_SCANCODE_RETURN), movimento(1, 2),
+                              tecla(SDL_SCANCODE_KP_ENTER), tecla(SDL_SCANCODE_SPACE), tecla(SDL_SCANCODE_UP),
+                              tecla(SDL_SCANCODE_DOWN), tecla(SDL_SCANCODE_LEFT), tecla(SDL_SCANCODE_RIGHT),
+                              tecla(SDL_SCANCODE_TAB), tecla(SDL_SCANCODE_TAB, SDLK_TAB, KMOD_LSHIFT),
+                              tecla(SDL_SCANCODE_SEMICOLON, SDLK_m), tecla(SDL_SCANCODE_M, SDLK_COMMA),
                               clique(5, 6, SDL_BUTTON_RIGHT), sair()});
     m.liga(&janela);
     m.gui.setGraficoTipo(GUI::TELA_JOGO);
     m.gui.execGUI("Jogo de Xadrez", 640, 640);
 
-    std::vector<std::string> esperado = {"inicializou", "jogo.tecla 1", "jogo.tecla 2",
+    std::vector<std::string> esperado = {"inicializou", "jogo.tecla 1", "jogo.tecla 2", "jogo.tecla 2",
+                                         "jogo.tecla 3", "jogo.tecla 4", "jogo.tecla 5", "jogo.tecla 6",
+                                         "jogo.tecla 7", "jogo.tecla 8", "jogo.tecla 9", "jogo.tecla 10",
                                          "jogo.clique 5,6", "janelaFechada", "finalizando"};
     EXPECT_EQ(esperado, m.r.chamadas);
     EXPECT_GE(m.desenhosJogo.load(), 1);
