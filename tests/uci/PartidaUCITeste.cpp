@@ -1,12 +1,16 @@
 // The position set-up behind "position": moves carried out as the game
 // carries them out, bad input refused whole, and the computer player's
-// memory kept only when the game goes on.
+// memory kept only when the game goes on. And the engine in process, which
+// ends on quit after a search.
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
 #include <sstream>
 
 #include "ApoioUCI.h"
 #include "jogo/PecaMov.h"
+#include "uci/MotorUCI.h"
 
 namespace {
 
@@ -148,6 +152,29 @@ TEST(PartidaUCI, MemoriaDoComputadorSoNaMesmaPartida) {
     EXPECT_EQ(nullptr, jogo.getUltimoMov(false));
     ASSERT_TRUE(partida.posiciona(tokens("startpos moves g1f3 g8f6 f3e5"), &erro)) << erro;
     EXPECT_EQ(3, partida.getLancesJogados());
+}
+
+// The search thread's end once hung the engine's quit where thread storage
+// is emulated (Windows): quit waited for it for ever.
+TEST(MotorUCI, QuitDepoisDeUmaBuscaEncerra) {
+    std::mutex trava;
+    std::condition_variable respondeu;
+    std::string resposta;
+    MotorUCI motor([&](const std::string& linha) {
+        if (linha.rfind("bestmove ", 0) != 0) return;
+        std::lock_guard<std::mutex> t(trava);
+        resposta = linha;
+        respondeu.notify_all();
+    });
+    motor.processa("setoption name Nivel value 4");
+    motor.processa("position startpos moves e2e4");
+    motor.processa("go");
+    {
+        std::unique_lock<std::mutex> t(trava);
+        respondeu.wait(t, [&] { return !resposta.empty(); });
+    }
+    EXPECT_NE("bestmove 0000", resposta);
+    EXPECT_FALSE(motor.processa("quit"));
 }
 
 }  // namespace
