@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """The game under Wine played by X clicks, as a person would (DISPLAY set).
 
-    cenario.py partida FOLDER NAME   the opening screen, "Jogar" shows the
-                                     board, a click on e2 marks e3 and e4,
-                                     e2-e4 is carried out and black answers
+    cenario.py partida FOLDER NAME   the opening screen, with the pointer on
+                                     "Jogador:" the desktop's (docs/abertura.png),
+                                     "Jogar" shows the board, a click on e2
+                                     marks e3 and e4, e2-e4 is carried out and
+                                     black answers
     cenario.py abertura FOLDER NAME  the opening screen, the same as the one
                                      that partida saved in FOLDER
 
@@ -15,8 +17,10 @@ import struct
 import subprocess
 import sys
 import time
+import zlib
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools", "capturas"))
+RAIZ = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(RAIZ, "tools", "capturas"))
 from xwd2png import escreve_png  # noqa: E402
 
 CLARA, ESCURA, MARCA = (220, 220, 175), (150, 150, 100), (200, 200, 255)
@@ -27,6 +31,30 @@ def canto(nome, dentro=4):
     """A pixel near the top-left corner of a square, below the 78-pixel panel
     (its plain colour, or its mark's); dentro=32 gives the centre."""
     return 64 + 64 * (ord(nome[0]) - 97) + dentro, 83 + 64 * (8 - int(nome[1])) + dentro
+
+
+def le_png(caminho):
+    """Rows of RGB triples of a PNG as tools/capturas/xwd2png.py writes them."""
+    with open(caminho, "rb") as f:
+        dados = f.read()
+    largura, altura, bits, tipo = struct.unpack(">IIBB", dados[16:26])
+    if bits != 8 or tipo != 2:
+        raise RuntimeError(f"{caminho}: not 8-bit RGB")
+    i, comprimido = 8, b""
+    while i < len(dados):
+        (n,) = struct.unpack(">I", dados[i:i + 4])
+        if dados[i + 4:i + 8] == b"IDAT":
+            comprimido += dados[i + 8:i + 8 + n]
+        i += 12 + n
+    cru, passo = zlib.decompress(comprimido), largura * 3 + 1
+    if any(cru[y * passo] != 0 for y in range(altura)):
+        raise RuntimeError(f"{caminho}: filtered rows")
+    return [cru[y * passo + 1:(y + 1) * passo] for y in range(altura)]
+
+
+def diferenca(a, b):
+    """The largest difference of a colour level between two frames."""
+    return max(max(abs(x - y) for x, y in zip(la, lb)) if la != lb else 0 for la, lb in zip(a, b))
 
 
 class Jogo:
@@ -108,6 +136,14 @@ class Jogo:
         with open(os.path.join(self.pasta, "abertura.rgb"), "wb") as f:
             f.write(b"".join(linhas))
         self.diz("ok: the opening screen")
+
+        # The menu's texts with their accents as the desktop draws them; SDL's
+        # blending may round an anti-aliased edge a level or two apart.
+        desktop = le_png(os.path.join(RAIZ, "docs", "abertura.png"))
+        subprocess.run(["xdotool", "mousemove", "--window", self.janela, "400", "330"], check=True)
+        self.espera("with the pointer on \"Jogador:\" the opening screen is not the desktop's (docs/abertura.png)",
+                    lambda l: diferenca(l, desktop) <= 2, 10)
+        self.diz("ok: with the pointer on \"Jogador:\" the opening screen is the desktop's")
 
         self.clica(320, 444)
         self.salva("2-tabuleiro", self.espera('"Jogar" did not show the board', lambda l: (
