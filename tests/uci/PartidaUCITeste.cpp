@@ -4,8 +4,7 @@
 // ends on quit after a search.
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <sstream>
 
 #include "ApoioUCI.h"
@@ -157,23 +156,15 @@ TEST(PartidaUCI, MemoriaDoComputadorSoNaMesmaPartida) {
 // The search thread's end once hung the engine's quit where thread storage
 // is emulated (Windows): quit waited for it for ever.
 TEST(MotorUCI, QuitDepoisDeUmaBuscaEncerra) {
-    std::mutex trava;
-    std::condition_variable respondeu;
-    std::string resposta;
+    std::promise<std::string> resposta;
+    std::future<std::string> melhor = resposta.get_future();
     MotorUCI motor([&](const std::string& linha) {
-        if (linha.rfind("bestmove ", 0) != 0) return;
-        std::lock_guard<std::mutex> t(trava);
-        resposta = linha;
-        respondeu.notify_all();
+        if (linha.rfind("bestmove ", 0) == 0) resposta.set_value(linha);
     });
     motor.processa("setoption name Nivel value 4");
     motor.processa("position startpos moves e2e4");
     motor.processa("go");
-    {
-        std::unique_lock<std::mutex> t(trava);
-        respondeu.wait(t, [&] { return !resposta.empty(); });
-    }
-    EXPECT_NE("bestmove 0000", resposta);
+    EXPECT_NE("bestmove 0000", melhor.get());
     EXPECT_FALSE(motor.processa("quit"));
 }
 
