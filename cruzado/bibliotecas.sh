@@ -5,9 +5,11 @@
 # recipe, and later builds reuse it. Prints that folder (the prefix to give
 # CMake) as its last line. One recipe for every target, so that the builds
 # differ only where the platforms do.
-# Usage: cruzado/bibliotecas.sh web
+# Usage: cruzado/bibliotecas.sh web|windows
 #   web: WebAssembly with Debian's emscripten (source web/ambiente.sh first);
 #        XADREZ_WEB_CACHE overrides the cache folder
+#   windows: 64-bit Windows with Debian's mingw-w64 (posix threads);
+#        XADREZ_WINDOWS_CACHE overrides the cache folder
 set -euo pipefail
 aqui="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 alvo="${1:-}"
@@ -39,8 +41,23 @@ case "$alvo" in
     sdl_opcoes=(-DSDL_THREADS=ON -DSDL_PTHREADS=ON -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF
                 -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY -DHAVE_LIBICONV=OFF -DHAVE_PTHREAD_SETNAME_NP=OFF)
     ;;
+  windows)
+    toolchain="$aqui/../windows/mingw.cmake"
+    gccver=$(dpkg-query -W -f='${Version}' gcc-mingw-w64-x86-64-posix 2>/dev/null | tr -c 'A-Za-z0-9.+\n' '_')
+    [ -n "$gccver" ] || { echo "bibliotecas: gcc-mingw-w64-x86-64-posix is not installed" >&2; exit 1; }
+    chave="mingw${gccver}-$(sha256sum "$toolchain" | cut -c1-10)"
+    raiz_cache="${XADREZ_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-windows}"
+    configura() { cmake -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@"; }
+    # The game draws with SDL's software renderer and uses no joystick,
+    # haptic, sensor or battery: what it does not use is left out, which
+    # halves SDL's build time. Threads are Windows' own.
+    sdl_opcoes=(-DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF -DSDL_DIRECTX=OFF
+                -DSDL_RENDER_D3D=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF
+                -DSDL_XINPUT=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF
+                -DSDL2_DISABLE_SDL2MAIN=ON)
+    ;;
   *)
-    echo "bibliotecas: unknown target '$alvo'; usage: cruzado/bibliotecas.sh web" >&2
+    echo "bibliotecas: unknown target '$alvo'; usage: cruzado/bibliotecas.sh web|windows" >&2
     exit 2 ;;
 esac
 chave="${alvo}-${chave}"
@@ -119,6 +136,13 @@ constroi() {  # package version cmake-options...
     { tail -n 30 "$trabalho/$pacote.log" >&2; exit 1; }
   cmake --install "$trabalho/build-$pacote" >> "$trabalho/$pacote.log" 2>&1 ||
     { tail -n 30 "$trabalho/$pacote.log" >&2; exit 1; }
+  # Its licence, for a package that ships the library.
+  local licenca
+  for licenca in LICENSE.txt docs/FTL.TXT; do
+    if [ -f "$fonte/$licenca" ]; then
+      install -D -m 644 "$fonte/$licenca" "$destino/share/licencas/${pacote#lib}.txt"
+    fi
+  done
   echo "bibliotecas: $pacote $versao built in $((SECONDS - t0)) s" >&2
 }
 

@@ -11,6 +11,8 @@ if(NOT EXISTS "${XADREZ_NATIVO}/img/abertura.png" OR NOT EXISTS "${XADREZ_NATIVO
   message(FATAL_ERROR "XADREZ_NATIVO must name a native build that has made its assets (target recursos and fonte)")
 endif()
 find_program(XADREZ_FLUIDSYNTH fluidsynth REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+# The game then loads the OGG tunes laid out below instead of the MIDI files.
+add_compile_definitions(XADREZ_MUSICA_OGG)
 
 # Adds the commands that lay out the game's files in DESTINO as the game
 # loads them (img/*.png, audio/*.wav, audio/*.ogg, arial.ttf). Sets ARQUIVOS

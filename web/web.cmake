@@ -4,32 +4,15 @@
 # cruzado/bibliotecas.sh built from Debian's sources; the game's files are
 # laid out by cruzado/recursos.cmake and packed into the page.
 set(XADREZ_WEB_BIBLIOTECAS "" CACHE PATH "Prefix of the SDL libraries built for the browser")
-if(NOT EXISTS "${XADREZ_WEB_BIBLIOTECAS}/lib/libSDL2.a")
-  message(FATAL_ERROR "XADREZ_WEB_BIBLIOTECAS must name the prefix that cruzado/bibliotecas.sh printed")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../cruzado/bibliotecas.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/../cruzado/recursos.cmake)
 
 # Both threads as on the desktop: the game thread is a web worker.
 add_compile_options(-pthread)
 add_link_options(-pthread)
 
-# Before emscripten's own sysroot, whose SDL2 package would switch on its
-# downloading SDL2 port.
-list(PREPEND CMAKE_FIND_ROOT_PATH ${XADREZ_WEB_BIBLIOTECAS})
-list(APPEND CMAKE_PREFIX_PATH ${XADREZ_WEB_BIBLIOTECAS})
-# SDL2_image's package asks for libpng even though it decodes PNG with stb.
-add_library(PNG::PNG INTERFACE IMPORTED)
-find_package(SDL2 REQUIRED CONFIG)
-find_package(SDL2_image REQUIRED CONFIG)
-find_package(SDL2_mixer REQUIRED CONFIG)
-find_package(SDL2_ttf REQUIRED CONFIG)
+xadrez_bibliotecas_cruzadas(${XADREZ_WEB_BIBLIOTECAS})
 find_package(Threads REQUIRED)
-# Static installs name their targets *-static; the game links the plain names.
-foreach(_lib SDL2 SDL2_image SDL2_mixer SDL2_ttf)
-  if(NOT TARGET ${_lib}::${_lib})
-    add_library(${_lib}::${_lib} ALIAS ${_lib}::${_lib}-static)
-  endif()
-endforeach()
 
 # The page's folder: the game's JavaScript, WebAssembly and packed files,
 # and the page that loads them.

@@ -14,11 +14,11 @@ namespace fs = std::filesystem;
 PastaRecursos::PastaRecursos(const std::string& pastaExecutavel, const std::string& dadosRelativo) {
     std::error_code erro;
     fs::path atual = fs::current_path(erro);
-    acrescenta(erro ? std::string(".") : atual.string());
+    acrescenta(erro ? std::string(".") : atual.u8string());
     if (!pastaExecutavel.empty()) {
-        fs::path exe(pastaExecutavel);
-        acrescenta(exe.lexically_normal().string());
-        acrescenta((exe / dadosRelativo).lexically_normal().string());
+        fs::path exe = fs::u8path(pastaExecutavel);
+        acrescenta(exe.lexically_normal().u8string());
+        acrescenta((exe / fs::u8path(dadosRelativo)).lexically_normal().u8string());
     }
 }
 
@@ -56,7 +56,7 @@ std::vector<std::string> PastaRecursos::getArquivos() {
 
 int PastaRecursos::contaArquivos(const std::string& pasta) {
     std::error_code erro;
-    fs::path base(pasta);
+    fs::path base = fs::u8path(pasta);
     int n = 0;
     for (const std::string& arquivo : getArquivos()) {
         if (fs::is_regular_file(base / arquivo, erro)) n++;

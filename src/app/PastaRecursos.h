@@ -8,7 +8,8 @@
 // paths relative to its working directory, so a launcher started in the
 // home folder would find none; this picks the folder to change into out of
 // the working directory, the executable's own folder (a build folder) and
-// the data folder installed beside it.
+// the data folder installed beside it. Folders are UTF-8, as SDL gives
+// them: Windows would read a narrow path in its ANSI code page.
 class PastaRecursos {
 public:
     // pastaExecutavel: the folder holding the running executable; empty

@@ -1,3 +1,5 @@
+// The program has its own main, which SDL must not rename (it does on Windows).
+#define SDL_MAIN_HANDLED
 #include <SDL.h>
 
 #include <cstdio>
@@ -15,6 +17,15 @@ Sistema* sistema = nullptr;
 namespace {
 
 const char* const USO = "usage: xadrez [--help | --version]";
+
+// A fatal error: one line on standard error and, on Windows, where nobody
+// sees the standard error of a windowed program, a message box too.
+void mostraFalha(const std::string& motivo, bool jaEscrita) {
+    if (!jaEscrita) std::fprintf(stderr, "xadrez: %s\n", motivo.c_str());
+#ifdef _WIN32
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Jogo de Xadrez", motivo.c_str(), nullptr);
+#endif
+}
 
 // The exit status for a command line that is not a plain start, or -1 to play.
 int trataOpcoes(int argc, char** argv) {
@@ -43,16 +54,15 @@ bool entraNaPastaDosRecursos() {
     std::string pasta = recursos.localiza();
     std::error_code erro;
     if (!pasta.empty()) {
-        std::filesystem::current_path(pasta, erro);
-        if (erro) std::fprintf(stderr, "xadrez: cannot enter %s: %s\n", pasta.c_str(), erro.message().c_str());
+        std::filesystem::current_path(std::filesystem::u8path(pasta), erro);
+        if (erro) mostraFalha("cannot enter " + pasta + ": " + erro.message(), false);
         return !erro;
     }
     std::string tentadas;
     for (const std::string& p : recursos.getCandidatas()) {
         tentadas += (tentadas.empty() ? "" : ", ") + p;
     }
-    std::fprintf(stderr, "xadrez: the game's pictures and sounds (img/, audio/) are in none of: %s\n",
-                 tentadas.c_str());
+    mostraFalha("the game's pictures and sounds (img/, audio/) are in none of: " + tentadas, false);
     return false;
 }
 #endif
@@ -65,6 +75,7 @@ int execJogo(void* arg) {
 }
 
 int SDL_main(int argc, char** argv) {
+    SDL_SetMainReady();
     int status = trataOpcoes(argc, argv);
     if (status >= 0) return status;
 #ifndef __EMSCRIPTEN__
@@ -79,7 +90,9 @@ int SDL_main(int argc, char** argv) {
     if (jogo != nullptr) {
         SDL_WaitThread(jogo, nullptr);
     }
-    return sistema->getGUI()->isFalhou() ? 1 : 0;
+    if (!sistema->getGUI()->isFalhou()) return 0;
+    mostraFalha(sistema->getGUI()->getMotivoFalha(), true);
+    return 1;
 }
 
 int main(int argc, char** argv) { return SDL_main(argc, argv); }

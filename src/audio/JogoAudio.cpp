@@ -4,9 +4,10 @@
 
 namespace {
 
-#ifdef __EMSCRIPTEN__
-// A browser has no General MIDI synthesiser: the page's build renders the
-// tunes with the desktop's sound font.
+#ifdef XADREZ_MUSICA_OGG
+// The builds for a browser and for Windows play the tunes rendered with the
+// desktop's sound font (cruzado/recursos.cmake): a browser and Wine have no
+// General MIDI synthesiser, and Windows' own sounds different.
 const char* const MUSICA_ABERTURA_ARQ = "audio/abertura-fundo.ogg";
 const char* const MUSICA_JOGO_ARQ = "audio/jogo-fundo.ogg";
 #else

@@ -65,7 +65,8 @@ GUI::GUI(GUI_Driver* driver)
       jogoAtivo(false) {}
 
 void GUI::falha(const char* oque) {
-    std::fprintf(stderr, "xadrez: %s: %s\n", oque, SDL_GetError());
+    motivoFalha = std::string(oque) + ": " + SDL_GetError();
+    std::fprintf(stderr, "xadrez: %s\n", motivoFalha.c_str());
     falhou = true;
 }
 
@@ -84,10 +85,9 @@ bool GUI::inicializaBibliotecas(const std::string& titulo, int largura, int altu
     const char* atual = SDL_GetCurrentVideoDriver();
     if ((pedido == nullptr || *pedido == '\0') && atual != nullptr &&
         (std::strcmp(atual, "offscreen") == 0 || std::strcmp(atual, "dummy") == 0)) {
-        std::fprintf(stderr,
-                     "xadrez: no display found (SDL fell back to its invisible '%s' video "
-                     "driver); run it on a desktop or under Xvfb\n",
-                     atual);
+        motivoFalha = std::string("no display found (SDL fell back to its invisible '") + atual +
+                 "' video driver); run it on a desktop or under Xvfb";
+        std::fprintf(stderr, "xadrez: %s\n", motivoFalha.c_str());
         falhou = true;
         return false;
     }

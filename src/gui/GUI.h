@@ -64,6 +64,9 @@ public:
     bool isFinalizado() const;
     // True when the window could not be opened; the run then ends at once.
     bool isFalhou() const;
+    // Why, in the words of the line written on standard error; read by the
+    // main thread once the window's loop has returned.
+    const std::string& getMotivoFalha() const { return motivoFalha; }
 
     // Frames drawn since the window opened.
     long getQuadros() const { return quadros; }
@@ -103,6 +106,7 @@ private:
     std::atomic<int> larguraJanela;
     std::atomic<int> alturaJanela;
     std::atomic<bool> falhou;
+    std::string motivoFalha;
     std::atomic<int> cursorTipo;
     bool sdlIniciado;
     bool audioAberto;

@@ -11,8 +11,10 @@
 
 int main() {
     // A GUI that goes away must not kill us in the middle of a line; the end
-    // of input ends the engine cleanly instead.
+    // of input ends the engine cleanly instead. Windows has no such signal.
+#ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     std::ios::sync_with_stdio(false);
 
     MotorUCI motor([](const std::string& linha) {

@@ -1,12 +1,15 @@
 // The position set-up behind "position": moves carried out as the game
 // carries them out, bad input refused whole, and the computer player's
-// memory kept only when the game goes on.
+// memory kept only when the game goes on. And the engine in process, which
+// ends on quit after a search.
 #include <gtest/gtest.h>
 
+#include <future>
 #include <sstream>
 
 #include "ApoioUCI.h"
 #include "jogo/PecaMov.h"
+#include "uci/MotorUCI.h"
 
 namespace {
 
@@ -149,6 +152,21 @@ TEST(PartidaUCI, MemoriaDoComputadorSoNaMesmaPartida) {
     EXPECT_EQ(nullptr, jogo.getUltimoMov(false));
     ASSERT_TRUE(partida.posiciona(tokens("startpos moves g1f3 g8f6 f3e5"), &erro)) << erro;
     EXPECT_EQ(3, partida.getLancesJogados());
+}
+
+// The search thread's end once hung the engine's quit where thread storage
+// is emulated (Windows): quit waited for it for ever.
+TEST(MotorUCI, QuitDepoisDeUmaBuscaEncerra) {
+    std::promise<std::string> resposta;
+    std::future<std::string> melhor = resposta.get_future();
+    MotorUCI motor([&](const std::string& linha) {
+        if (linha.rfind("bestmove ", 0) == 0) resposta.set_value(linha);
+    });
+    motor.processa("setoption name Nivel value 4");
+    motor.processa("position startpos moves e2e4");
+    motor.processa("go");
+    EXPECT_NE("bestmove 0000", melhor.get());
+    EXPECT_FALSE(motor.processa("quit"));
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+# Finds the SDL libraries that cruzado/bibliotecas.sh built for another
+# platform, in the prefix it printed, ahead of anything the toolchain's own
+# folders hold (emscripten's SDL2 package would switch on its downloading
+# port).
+function(xadrez_bibliotecas_cruzadas prefixo)
+  if(NOT EXISTS "${prefixo}/lib/libSDL2.a")
+    message(FATAL_ERROR "'${prefixo}' is not a prefix that cruzado/bibliotecas.sh printed")
+  endif()
+  list(PREPEND CMAKE_FIND_ROOT_PATH ${prefixo})
+  list(APPEND CMAKE_PREFIX_PATH ${prefixo})
+  # SDL2_image's package asks for libpng even though it decodes PNG with stb.
+  add_library(PNG::PNG INTERFACE IMPORTED)
+  foreach(_lib SDL2 SDL2_image SDL2_mixer SDL2_ttf)
+    find_package(${_lib} REQUIRED CONFIG)
+    # Static installs name their targets *-static; the game links the plain names.
+    if(NOT TARGET ${_lib}::${_lib})
+      add_library(${_lib}::${_lib} ALIAS ${_lib}::${_lib}-static)
+    endif()
+  endforeach()
+endfunction()
