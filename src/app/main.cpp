@@ -73,8 +73,13 @@ int SDL_main(int argc, char** argv) {
 #endif
 
     sistema = new Sistema();
+#ifdef __EMSCRIPTEN__
+    // A page has one thread: the window loop runs the tick itself.
+    SDL_Thread* jogo = nullptr;
+#else
     static char nome[] = "Thread 0";
     SDL_Thread* jogo = SDL_CreateThread(execJogo, "jogo", nome);
+#endif
     sistema->execGUI();
     if (jogo != nullptr) {
         SDL_WaitThread(jogo, nullptr);
