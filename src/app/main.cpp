@@ -1,4 +1,7 @@
 #include <SDL.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -58,6 +61,17 @@ bool entraNaPastaDosRecursos() {
 #endif
 
 }  // namespace
+
+#ifdef __EMSCRIPTEN__
+// The page's sounds follow its opening screen; it calls this once they are
+// in place, while the game's only thread is yielded to the browser (between
+// two passes of the window), when nothing holds the game's lock.
+extern "C" EMSCRIPTEN_KEEPALIVE void xadrez_sons_chegaram() {
+    if (sistema != nullptr && !sistema->getGUI()->isFinalizado()) {
+        sistema->carregaSons();
+    }
+}
+#endif
 
 int execJogo(void* arg) {
     sistema->execJogo(arg);
