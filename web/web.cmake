@@ -20,10 +20,8 @@ if(DEFINED XADREZ_WEB_BIBLIOTECAS_USADAS AND NOT XADREZ_WEB_BIBLIOTECAS_USADAS S
 endif()
 set(XADREZ_WEB_BIBLIOTECAS_USADAS "${XADREZ_WEB_BIBLIOTECAS}" CACHE INTERNAL "")
 include(${CMAKE_CURRENT_LIST_DIR}/../cruzado/recursos.cmake)
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
-# The page's first screen waits for the WebAssembly: built for size, which
-# costs the computer's search little.
+# The page's first screen waits for the WebAssembly: built for size.
 set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
 set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
 
@@ -76,16 +74,29 @@ add_custom_command(
   VERBATIM)
 
 # The opening screen needs the pictures and the font; the effects and tunes
-# are a pack of their own that the page fetches once the game runs.
-set(_imagens ${_arquivos})
-list(FILTER _imagens INCLUDE REGEX "/img/[^/]*$")
+# are a pack of their own that the page fetches once the game runs. The
+# pictures are compressed harder, pixels, colour type and depth unchanged.
+find_program(XADREZ_OPTIPNG optipng REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+set(_imagens_dados ${_arquivos})
+list(FILTER _imagens_dados INCLUDE REGEX "/img/[^/]*$")
+set(_imagens)
+foreach(_imagem IN LISTS _imagens_dados)
+  get_filename_component(_nome ${_imagem} NAME)
+  add_custom_command(
+    OUTPUT ${_primeiros}/img/${_nome}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${_primeiros}/img
+    COMMAND ${XADREZ_OPTIPNG} -quiet -o2 -nx -clobber -out ${_primeiros}/img/${_nome} ${_imagem}
+    DEPENDS ${_imagem}
+    VERBATIM)
+  list(APPEND _imagens ${_primeiros}/img/${_nome})
+endforeach()
 set(_sons ${_arquivos})
 list(FILTER _sons INCLUDE REGEX "/audio/[^/]*$")
 set(_pacote_sons ${XADREZ_RAIZ}/sons.data ${XADREZ_RAIZ}/sons.js)
 add_custom_command(
   OUTPUT ${_pacote_sons}
-  COMMAND ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager ${XADREZ_RAIZ}/sons.data
-          --preload ${_dados}/audio@/audio --js-output=${XADREZ_RAIZ}/sons.js --no-node
+  COMMAND ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager sons.data
+          --preload ${_dados}/audio@/audio --js-output=sons.js --no-node
   DEPENDS ${_sons}
   WORKING_DIRECTORY ${XADREZ_RAIZ}
   COMMENT "Packing the sounds"
@@ -102,7 +113,7 @@ foreach(_par "64;icone.png" "192;icone-192.png" "512;icone-512.png")
     DEPENDS ${_icones}/${_tamanho}x${_tamanho}/apps/xadrez.png)
   list(APPEND _icones_pagina ${XADREZ_RAIZ}/${_nome})
 endforeach()
-add_custom_target(recursos ALL DEPENDS ${_arquivos} ${_pacote_sons} ${_icones_pagina})
+add_custom_target(recursos ALL DEPENDS ${_arquivos} ${_imagens} ${_pacote_sons} ${_icones_pagina})
 
 add_custom_target(fonte ALL DEPENDS ${_fonte_web})
 
@@ -125,7 +136,7 @@ file(CONFIGURE OUTPUT ${_funcoes} CONTENT "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=$a
 # message. It would instrument every function that an indirect call might
 # reach; the model, the computer player and the animation include no SDL and
 # call nothing that yields, so they are left as they are: smaller, and the
-# search inside a tick faster. The page hands the sounds in through
+# search inside a tick not slowed down by it. The page hands the sounds in through
 # xadrez_sons_chegaram. The pictures and the font are packed and found at /
 # as in the game's folder.
 set(_sem_pausa "Algoritmo*::*" "MiniMaxNo::*" "Relogio::*" "Jogo::*" "Jogada*::*"
@@ -136,7 +147,7 @@ target_link_options(xadrez PRIVATE
   -sASYNCIFY "-sASYNCIFY_REMOVE=${_sem_pausa}"
   -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web -sFORCE_FILESYSTEM=1
   -sEXPORTED_FUNCTIONS=_main,_xadrez_sons_chegaram
-  "SHELL:--preload-file \"${_dados}/img@/img\""
+  "SHELL:--preload-file \"${_primeiros}/img@/img\""
   "SHELL:--preload-file \"${_fonte_web}@/arial.ttf\"")
 set_target_properties(xadrez PROPERTIES SUFFIX .js LINK_DEPENDS "${_imagens};${_fonte_web};${_funcoes}")
 
