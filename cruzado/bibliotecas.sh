@@ -32,14 +32,21 @@ case "$alvo" in
     chave="em${emver}"
     raiz_cache="${XADREZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-web}"
     configura() { emcmake cmake "$@"; }
-    export CFLAGS="-pthread" CXXFLAGS="-pthread" LDFLAGS="-pthread"
-    # The game draws with SDL's software renderer: no OpenGL. SDL's 330
-    # feature checks only compile instead of linking through emcc, which took
-    # minutes; that gives the same SDL_config.h but for two things that are
-    # declared and not there, which are set here: a separate libiconv (iconv
-    # is in the C library) and pthread_setname_np.
-    sdl_opcoes=(-DSDL_THREADS=ON -DSDL_PTHREADS=ON -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF
-                -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY -DHAVE_LIBICONV=OFF -DHAVE_PTHREAD_SETNAME_NP=OFF)
+    # The page runs the game on one thread: no WebAssembly threads, so no
+    # shared memory and no special header from the server; SDL without
+    # threads (its audio is driven by the browser).
+    # The game draws with SDL's software renderer: no OpenGL; it uses no
+    # joystick, haptic or sensor. SDL's 330 feature checks only compile
+    # instead of linking through emcc, which took minutes; that gives the same
+    # SDL_config.h but for a separate libiconv, declared and not there. The C
+    # library's iconv is left out too: SDL's own converts what SDL_ttf needs,
+    # and the C library's would bring 130 KB of tables for Asian character
+    # sets into the page. SDL, the largest of the libraries, is built for
+    # size: the page's first screen waits for it.
+    sdl_opcoes=(-DSDL_THREADS=OFF -DSDL_PTHREADS=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF
+                -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF
+                -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY -DHAVE_LIBICONV=OFF -DHAVE_BUILTIN_ICONV=OFF
+                -DCMAKE_BUILD_TYPE=MinSizeRel)
     ;;
   windows)
     toolchain="$aqui/../windows/mingw.cmake"

@@ -59,11 +59,24 @@ Sistema::~Sistema() {
 void Sistema::inicia() {
     aberturaGrafico->inicializa();
     jogoGrafico->inicializa();
+#ifndef __EMSCRIPTEN__
     jogoAudio->inicializa();
+#endif
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
     jogo->reinicia();
     jogoAudio->reinicia();
     gui->reinicia();
+}
+
+void Sistema::carregaSons() {
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    jogoAudio->inicializa();
+    if (gui->getGraficoTipo() == GUI::TELA_JOGO) {
+        jogoAudio->setMusica(JogoAudio::MUSICA_JOGO);
+    }
+    if (!jogo->isAudioLigado()) {
+        jogoAudio->pauseMusica();
+    }
 }
 
 void Sistema::finaliza() {

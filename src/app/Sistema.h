@@ -29,6 +29,9 @@ public:
 
     void inicia();
     void finaliza();
+    // Loads the sounds and starts the tune of the screen shown. A page calls
+    // it once its sounds have arrived, after the opening screen.
+    void carregaSons();
     void execGUI();
     void execJogo(void* arg);
 

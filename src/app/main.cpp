@@ -1,6 +1,9 @@
 // The program has its own main, which SDL must not rename (it does on Windows).
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -69,6 +72,17 @@ bool entraNaPastaDosRecursos() {
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+// The page's sounds follow its opening screen; it calls this once they are
+// in place, while the game's only thread is yielded to the browser (between
+// two passes of the window), when nothing holds the game's lock.
+extern "C" EMSCRIPTEN_KEEPALIVE void xadrez_sons_chegaram() {
+    if (sistema != nullptr && !sistema->getGUI()->isFinalizado()) {
+        sistema->carregaSons();
+    }
+}
+#endif
+
 int execJogo(void* arg) {
     sistema->execJogo(arg);
     return 0;
@@ -84,8 +98,13 @@ int SDL_main(int argc, char** argv) {
 #endif
 
     sistema = new Sistema();
+#ifdef __EMSCRIPTEN__
+    // A page has one thread: the window loop runs the tick itself.
+    SDL_Thread* jogo = nullptr;
+#else
     static char nome[] = "Thread 0";
     SDL_Thread* jogo = SDL_CreateThread(execJogo, "jogo", nome);
+#endif
     sistema->execGUI();
     if (jogo != nullptr) {
         SDL_WaitThread(jogo, nullptr);

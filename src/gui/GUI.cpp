@@ -1,5 +1,6 @@
 #include "gui/GUI.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -158,23 +159,14 @@ void GUI::execGUI(std::string titulo, int largura, int altura) {
     repintar = true;
 
     while (true) {
-        if (repintar.exchange(false)) {
-            int tipo = graficoTipo;
-            if (tipo == TELA_ABERTURA && aberturaGrafico != nullptr) {
-                aberturaGrafico->desenha(renderer);
-                quadros++;
-            } else if (tipo == TELA_JOGO && jogoGrafico != nullptr) {
-                jogoGrafico->desenha(renderer);
-                quadros++;
-            }
+        passo();
+#ifdef __EMSCRIPTEN__
+        // A page has one thread: the pass also runs the tick that the game
+        // thread runs on the desktop.
+        if (!finalizado && graficoTipo == TELA_JOGO && jogoGraficoListener != nullptr) {
+            jogoGraficoListener->executando();
         }
-
-        if (guiListener != nullptr) {
-            SDL_Event evento;
-            while (SDL_PollEvent(&evento)) {
-                despacha(evento);
-            }
-        }
+#endif
 
         SDL_Delay(periodo);
 
@@ -189,6 +181,26 @@ void GUI::execGUI(std::string titulo, int largura, int altura) {
         guiListener->finalizando();
     }
     liberaBibliotecas();
+}
+
+void GUI::passo() {
+    if (repintar.exchange(false)) {
+        int tipo = graficoTipo;
+        if (tipo == TELA_ABERTURA && aberturaGrafico != nullptr) {
+            aberturaGrafico->desenha(renderer);
+            quadros++;
+        } else if (tipo == TELA_JOGO && jogoGrafico != nullptr) {
+            jogoGrafico->desenha(renderer);
+            quadros++;
+        }
+    }
+
+    if (guiListener != nullptr) {
+        SDL_Event evento;
+        while (SDL_PollEvent(&evento)) {
+            despacha(evento);
+        }
+    }
 }
 
 void GUI::despacha(const SDL_Event& evento) {
@@ -318,8 +330,24 @@ void GUI::espera(long ms) {
     if (ms <= 0) {
         return;
     }
+#ifdef __EMSCRIPTEN__
+    // The tick waits on the page's only thread, with the game's lock
+    // released: the window's passes go on meanwhile, so the message waited
+    // out is drawn and input is handled as on the desktop.
+    auto fim = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!finalizado) {
+        passo();
+        auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(
+                         fim - std::chrono::steady_clock::now()).count();
+        if (resta <= 0) {
+            break;
+        }
+        SDL_Delay(static_cast<Uint32>(std::min<long long>(resta, periodo)));
+    }
+#else
     std::unique_lock<std::mutex> trava(esperaMutex);
     esperaCond.wait_for(trava, std::chrono::milliseconds(ms), [this] { return finalizado.load(); });
+#endif
 }
 
 void GUI::reinicia() {

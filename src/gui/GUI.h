@@ -72,10 +72,13 @@ public:
     long getQuadros() const { return quadros; }
 
     // Sleeps up to ms milliseconds, waking early once the window is closed,
-    // so a long wait on the game thread never delays the shutdown.
+    // so a long wait on the game thread never delays the shutdown. In a page,
+    // which has one thread, the window's passes go on during the wait.
     void espera(long ms);
 
 private:
+    // One pass of the window: draw if asked, then hand out the queued events.
+    void passo();
     void despacha(const SDL_Event& evento);
     bool inicializaBibliotecas(const std::string& titulo, int largura, int altura);
     void falha(const char* oque);

@@ -76,7 +76,7 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$base/share/metainfo/"*.metainfo.xml >"$tmp/appstream" 2>&1 \
     || falha "appstreamcli rejects the metadata: $(cat "$tmp/appstream")"
 fi
-for n in 48 64 128 256; do
+for n in 48 64 128 192 256 512; do
   icone="$base/share/icons/hicolor/${n}x$n/apps/xadrez.png"
   # Width and height are the PNG header's bytes 16 to 23, big-endian.
   medidas=$(od -An -tu1 -j16 -N8 "$icone" 2>/dev/null | awk '{print $3 * 256 + $4 "x" $7 * 256 + $8}')

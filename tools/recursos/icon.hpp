@@ -1,4 +1,5 @@
-// The game's icon, the white king, for the desktop's hicolor icon theme.
+// The game's icon, the white king, for the desktop's hicolor icon theme
+// and for the browser version installed as an app (192 and 512).
 #pragma once
 
 #include <string>
@@ -8,7 +9,7 @@
 
 namespace rec {
 
-constexpr int kIconSizes[] = {48, 64, 128, 256};
+constexpr int kIconSizes[] = {48, 64, 128, 192, 256, 512};
 
 // Paths relative to the output folder: one PNG per size, then the SVG.
 std::vector<std::string> iconPaths();
