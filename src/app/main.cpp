@@ -36,7 +36,7 @@ int trataOpcoes(int argc, char** argv) {
     std::string opcao = argv[1];
     bool conhecida = opcao == "--help" || opcao == "--version";
     if (argc == 2 && opcao == "--help") {
-        std::printf("%s: the chess game Jogo de Xadrez, played with the mouse (see xadrez(6))\n", USO);
+        std::printf("%s: the chess game Jogo de Xadrez, played with the mouse or the keyboard (see xadrez(6))\n", USO);
         return 0;
     }
     if (argc == 2 && opcao == "--version") {
