@@ -4,6 +4,14 @@
 # under a node that is not Debian's own.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 
+# Every compiler call is a Python program: Debian's own Python, for which the
+# package is made, rather than whichever comes first in PATH (a version
+# manager's shim there doubled the time of each call, and the libraries'
+# build makes hundreds of them).
+if [ -z "${EMSDK_PYTHON:-}" ] && [ -x /usr/bin/python3 ]; then
+  export EMSDK_PYTHON=/usr/bin/python3
+fi
+
 # A writable copy of Debian's prebuilt emscripten cache, which already holds
 # the threaded system libraries: emcc locks and reads it but builds nothing.
 xadrez_web_cache="${XADREZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/xadrez-web}"
