@@ -114,6 +114,8 @@ void Jogo::reinicia() {
     status = EM_JOGO;
     lancesSemCaptura = 0;
     historico.clear();
+    registro.clear();
+    fenInicial.clear();
     setCursor(4, 6);
     cursorVisivel = false;
 }
@@ -622,6 +624,10 @@ std::string Jogo::getNivelString(int nivel) {
         case FACIL: return "F\xe1" "cil";
         case NORMAL: return "Normal";
         case DIFICIL: return "Dif\xed" "cil";
+        case AMADOR: return "Amador";
+        case AVANCADO: return "Avan\xe7" "ado";
+        case FORTE: return "Forte";
+        case PERITO: return "Perito";
         default: return "";
     }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "jogo/JogoConstantes.h"
+#include "jogo/LanceJogado.h"
 #include "jogo/Pecas.h"
 #include "jogo/Posicao.h"
 
@@ -117,6 +118,12 @@ public:
     // For a position set up with a clock already running (a FEN's).
     void setLancesSemCaptura(int n) { lancesSemCaptura = n; }
 
+    // The record of the game: every move carried out since it was set up,
+    // in order, and the FEN it was set up from (empty: the start position).
+    const std::vector<LanceJogado>& getRegistro() const { return registro; }
+    const std::string& getFENInicial() const { return fenInicial; }
+    void setFENInicial(const std::string& fen) { fenInicial = fen; }
+
     // Levels and counters, indexed by side (true: the computer's side).
     int getNivel(bool isComp);
     void setNivel(bool isComp, int nivel);
@@ -202,6 +209,8 @@ private:
     // The positions since the last capture or pawn move, the current one
     // last; empty until the first move, which records where it started.
     std::vector<Posicao> historico;
+    std::vector<LanceJogado> registro;
+    std::string fenInicial;
 
     std::recursive_mutex trava;
 };

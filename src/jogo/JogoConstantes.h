@@ -15,6 +15,12 @@ public:
     static constexpr int FACIL = 2;
     static constexpr int NORMAL = 3;
     static constexpr int DIFICIL = 4;
+    // The stronger levels, searched by their own engine, in rising strength.
+    static constexpr int AMADOR = 5;
+    static constexpr int AVANCADO = 6;
+    static constexpr int FORTE = 7;
+    static constexpr int PERITO = 8;
+    static constexpr int NIVEL_MAXIMO = PERITO;
 
     static constexpr int EM_JOGO = 0;
     static constexpr int BRANCAS_VENCERAM = 1;

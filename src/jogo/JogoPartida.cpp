@@ -26,6 +26,8 @@ void Jogo::executaJogada(Peca* peca, Jogada* jogada, int promocao) {
         peca->setTipo(promocao);
     }
     setUltimoMov(mov);
+    registro.push_back({mov->getX1(), mov->getY1(), mov->getX2(), mov->getY2(),
+                        peao && peca->getTipo() != PEAO ? peca->getTipo() : 0});
     vezComputador = !vez;
     peca->setMoveuContador(peca->getMoveuContador() + 1);
 

@@ -252,6 +252,7 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
 
 bool PosicaoFEN::carrega(Jogo* jogo, const std::string& fen, std::string* erro, bool soDeJogo) {
     if (carregaPosicao(jogo, fen, erro, soDeJogo)) {
+        jogo->setFENInicial(fen);
         return true;
     }
     jogo->reinicia();

@@ -67,7 +67,7 @@ TEST(Jogo, NiveisContadoresETextos) {
     EXPECT_EQ((std::vector<int>{4, 2, 3, 4}), comp);
 
     EXPECT_EQ("", jogo.getNivelString(0));
-    EXPECT_EQ("", jogo.getNivelString(5));
+    EXPECT_EQ("", jogo.getNivelString(9));
     EXPECT_EQ("Humano", jogo.getNivelString(1));
     EXPECT_EQ(std::string("F\xe1" "cil"), jogo.getNivelString(2));
     EXPECT_EQ("Normal", jogo.getNivelString(3));
