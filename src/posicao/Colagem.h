@@ -47,9 +47,11 @@ public:
     // every move carried out with Jogo::executaJogada, so that its record,
     // clocks, repetition history and castling and en passant rights are
     // exactly those of the game played. As after Jogo::reinicia, levels and
-    // counters stay; whether the game has ended is Jogo::verificaFimDePartida's
-    // to say. False only if the reading does not replay on jogo, which a
-    // reading le accepted always does.
+    // win counters stay, and the computer player's memory (its choice
+    // counters) starts afresh; whether the game has ended is
+    // Jogo::verificaFimDePartida's to say. On the live game, call it under
+    // Jogo::getTrava() with no move under way. False only if the reading
+    // does not replay, which a reading le accepted always does.
     bool aplica(Jogo* jogo) const;
 
 private:

@@ -12,7 +12,9 @@ class Jogo;
 // standard writes it: "Nf3", "exd5", "Rae1", "N5c3", "Qh4e1", "exd8=Q+",
 // "O-O-O", "Qf7#". White is the player's side, black the computer's; a move
 // is a LanceJogado as the game records it (castling is the king's move, a
-// promotion names the piece, 0 standing for the game's own queen).
+// promotion names the piece, 0 standing for the game's own queen). Every
+// operation works on the game it is handed and keeps nothing; on the live
+// game, call it under Jogo::getTrava().
 class Notacao {
 public:
     // The piece letters: English for PGN (K Q R B N), or the game's

@@ -168,6 +168,11 @@ TEST(PartidaPGN, PartidaInteiraDoComputador) {
     }, &motivo);
     ASSERT_GT(jogo.getRegistro().size(), 60u);
     EXPECT_EQ(Notacao::lista("", jogo.getRegistro()), lista.getLances());
+    // A record that does not extend the last one starts the list again.
+    std::vector<LanceJogado> inicio(jogo.getRegistro().begin(), jogo.getRegistro().begin() + 9);
+    lista.atualiza("", inicio);
+    EXPECT_EQ(Notacao::lista("", inicio), lista.getLances());
+    EXPECT_EQ(9u, lista.getLances().size());
     std::string pgn = PartidaPGN::escreve("", jogo.getRegistro(), {"2026.12.10", "A", "B", PartidaPGN::resultado(status)});
     std::istringstream linhas(pgn);
     std::string linha;
