@@ -2,7 +2,8 @@
 // Whatever the bytes, a refusal is one short line the banner can show and
 // leaves the reading empty; whatever is accepted carries out on a game to
 // the same record, and written out as PGN reads back to the same moves and
-// the same final position.
+// the same final position, and its final position written as FEN loads
+// back to the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -41,6 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     Jogo jogo(nullptr);
     if (!colagem.aplica(&jogo)) falha("accepted reading does not carry out", texto);
     if (jogo.getRegistro() != colagem.getLances()) falha("record differs from the reading", texto);
+
+    // The final position written as FEN loads back to itself.
+    std::string fen = PosicaoFEN::escreve(&jogo);
+    Jogo carregado(nullptr);
+    std::string erro;
+    if (!PosicaoFEN::carrega(&carregado, fen, &erro)) falha(("FEN written is refused: " + erro).c_str(), fen);
+    if (PosicaoFEN::escreve(&carregado) != fen || !(carregado.getPosicao() == jogo.getPosicao())) {
+        falha("FEN written loads elsewhere", fen + "\n" + PosicaoFEN::escreve(&carregado));
+    }
 
     std::string pgn = PartidaPGN::escreve(colagem.getFENInicial(), colagem.getLances(),
                                           {"2026.12.10", "F\xe1" "cil", "Dif\xed" "cil", "*"});

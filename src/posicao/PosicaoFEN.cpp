@@ -278,8 +278,7 @@ long PosicaoFEN::numeroDoLance(const std::string& fen) {
     long n = 0;
     for (char c : campos[5]) {
         if (c < '0' || c > '9') return 1;
-        // Far beyond any game; it only has to stay a number.
-        n = std::min(n * 10 + (c - '0'), 100000000L);
+        n = std::min(n * 10 + (c - '0'), NUMERO_MAXIMO);
     }
     return n > 0 ? n : 1;
 }
@@ -337,6 +336,6 @@ std::string PosicaoFEN::escreve(Jogo* jogo) {
     const std::string& inicial = jogo->getFENInicial();
     long lances = static_cast<long>(jogo->getRegistro().size());
     long dasPretas = isPretasJogam(inicial) ? (lances + 1) / 2 : lances / 2;
-    fen += " " + std::to_string(numeroDoLance(inicial) + dasPretas);
+    fen += " " + std::to_string(std::min(numeroDoLance(inicial) + dasPretas, NUMERO_MAXIMO));
     return fen;
 }

@@ -30,8 +30,11 @@ public:
     // position.
     static std::string escreve(Jogo* jogo);
     // The fullmove number of a FEN (its sixth field), 1 when it has none or
-    // it is not a positive whole number; an empty FEN is the start position.
+    // it is not a positive whole number, at most NUMERO_MAXIMO; an empty
+    // FEN is the start position.
     static long numeroDoLance(const std::string& fen);
+    // Far beyond any game; a larger number is written and read as this one.
+    static constexpr long NUMERO_MAXIMO = 100000000;
     // Whether black moves first in a FEN (its second field is "b").
     static bool isPretasJogam(const std::string& fen);
 };

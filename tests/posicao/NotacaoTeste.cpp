@@ -119,6 +119,10 @@ TEST(PosicaoFEN, EscreveOsSeisCamposEVoltaAoMesmo) {
     ASSERT_TRUE(PosicaoFEN::carrega(&relido, fen, nullptr));
     EXPECT_EQ(fen, PosicaoFEN::escreve(&relido));
     EXPECT_TRUE(relido.getPosicao() == outro.getPosicao());
+    // A fullmove number beyond any game stays at the largest one written.
+    ASSERT_TRUE(PosicaoFEN::carrega(&outro, "4k3/8/8/8/8/8/8/R3K3 b Q - 0 99999999999999999999", nullptr));
+    joga(outro, {"e8d7"});
+    EXPECT_EQ("8/3k4/8/8/8/8/8/R3K3 w Q - 1 100000000", PosicaoFEN::escreve(&outro));
 }
 
 TEST(PartidaPGN, EscritaELidaDeVoltaDoInicioEDeUmFENComAsPretas) {
