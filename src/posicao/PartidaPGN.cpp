@@ -43,7 +43,9 @@ std::string PartidaPGN::latin1ParaUtf8(const std::string& texto) {
 std::string PartidaPGN::data(std::time_t quando) {
     std::tm tm{};
 #ifdef _WIN32
-    localtime_s(&tm, &quando);
+    // Windows' C library keeps localtime's answer per thread.
+    std::tm* agora = std::localtime(&quando);
+    if (agora != nullptr) tm = *agora;
 #else
     localtime_r(&quando, &tm);
 #endif
