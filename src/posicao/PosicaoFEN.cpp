@@ -258,3 +258,84 @@ bool PosicaoFEN::carrega(Jogo* jogo, const std::string& fen, std::string* erro, 
     jogo->reinicia();
     return false;
 }
+
+namespace {
+
+// The whitespace-separated fields of a FEN.
+std::vector<std::string> camposDoFEN(const std::string& fen) {
+    std::istringstream in(fen);
+    std::vector<std::string> campos;
+    std::string campo;
+    while (campos.size() < 6 && in >> campo) campos.push_back(campo);
+    return campos;
+}
+
+}  // namespace
+
+long PosicaoFEN::numeroDoLance(const std::string& fen) {
+    std::vector<std::string> campos = camposDoFEN(fen);
+    if (campos.size() < 6) return 1;
+    long n = 0;
+    for (char c : campos[5]) {
+        if (c < '0' || c > '9') return 1;
+        n = std::min(n * 10 + (c - '0'), NUMERO_MAXIMO);
+    }
+    return n > 0 ? n : 1;
+}
+
+bool PosicaoFEN::isPretasJogam(const std::string& fen) {
+    std::vector<std::string> campos = camposDoFEN(fen);
+    return campos.size() >= 2 && campos[1] == "b";
+}
+
+std::string PosicaoFEN::escreve(Jogo* jogo) {
+    static const char letras[] = " rnbqkp";
+    std::string fen;
+    for (int y = 0; y < 8; y++) {
+        int vazias = 0;
+        for (int x = 0; x < 8; x++) {
+            Peca* p = jogo->getPeca(x, y);
+            if (p == nullptr || p->getTipo() < JogoConstantes::TORRE || p->getTipo() > JogoConstantes::PEAO) {
+                vazias++;
+                continue;
+            }
+            if (vazias > 0) fen += static_cast<char>('0' + vazias);
+            vazias = 0;
+            char c = letras[p->getTipo()];
+            fen += p->isDeComp() ? c : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        if (vazias > 0) fen += static_cast<char>('0' + vazias);
+        if (y < 7) fen += '/';
+    }
+    bool vezComp = jogo->isVezComputador();
+    fen += vezComp ? " b " : " w ";
+
+    // Bits of the repetition's key: white's king's side, queen's side, then black's.
+    int roques = jogo->getPosicao().roques;
+    std::string roque;
+    if (roques & 1) roque += 'K';
+    if (roques & 2) roque += 'Q';
+    if (roques & 4) roque += 'k';
+    if (roques & 8) roque += 'q';
+    fen += roque.empty() ? "-" : roque;
+
+    // The side that just moved made a double step with a pawn: the square it passed.
+    std::string enPassant = "-";
+    PecaMov* ultimo = jogo->getUltimoMov(!vezComp);
+    if (ultimo != nullptr && ultimo->getX1() == ultimo->getX2() &&
+        ultimo->getY1() == (vezComp ? 6 : 1) && ultimo->getY2() == (vezComp ? 4 : 3)) {
+        Peca* p = vezComp ? jogo->getJogadorPeca(ultimo->getX2(), ultimo->getY2())
+                          : jogo->getComputadorPeca(ultimo->getX2(), ultimo->getY2());
+        if (p != nullptr && p->getTipo() == JogoConstantes::PEAO) {
+            enPassant = casa(ultimo->getX2(), (ultimo->getY1() + ultimo->getY2()) / 2);
+        }
+    }
+    fen += " " + enPassant + " " + std::to_string(jogo->getLancesSemCaptura());
+
+    // Black's moves since the start, each of which begins a new fullmove.
+    const std::string& inicial = jogo->getFENInicial();
+    long lances = static_cast<long>(jogo->getRegistro().size());
+    long dasPretas = isPretasJogam(inicial) ? (lances + 1) / 2 : lances / 2;
+    fen += " " + std::to_string(std::min(numeroDoLance(inicial) + dasPretas, NUMERO_MAXIMO));
+    return fen;
+}

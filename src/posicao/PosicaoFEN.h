@@ -21,6 +21,22 @@ public:
     // peca stands on the square it leaves; castling is the king's move and a
     // pawn reaching the far row promotes to a queen.
     static std::string notacao(Peca* peca, Jogada* jogada);
+
+    // The position of the game as FEN, all six fields: castling as the
+    // king's generator allows it (king and that rook never moved), the en
+    // passant square after a double step, the halfmove clock
+    // (getLancesSemCaptura) and the fullmove number, counted on from the
+    // start FEN's over the record. carrega reads it back to the same
+    // position.
+    static std::string escreve(Jogo* jogo);
+    // The fullmove number of a FEN (its sixth field), 1 when it has none or
+    // it is not a positive whole number, at most NUMERO_MAXIMO; an empty
+    // FEN is the start position.
+    static long numeroDoLance(const std::string& fen);
+    // Far beyond any game; a larger number is written and read as this one.
+    static constexpr long NUMERO_MAXIMO = 100000000;
+    // Whether black moves first in a FEN (its second field is "b").
+    static bool isPretasJogam(const std::string& fen);
 };
 
 #endif

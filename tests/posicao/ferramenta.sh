@@ -43,5 +43,15 @@ for args in "perft 0 $inicio" "perft -1 $inicio" "perft x $inicio" "jogadas not-
   [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && [ -n "$err" ] || falha "'$args' should print one line on stderr, got: $err"
 done
 
+# The record in notation: SAN of coordinate moves; partida's game as PGN reads
+# back to partida's moves; a bad paste is one line on stderr and status 2.
+saida=$("$tool" san "$inicio" e2e4 d7d5 e4d5 d8d5 b1c3 d5a5 | tr '\n' ' ')
+[ "$saida" = "e4 d5 exd5 Qxd5 Nc3 Qa5 " ] || falha "san: $saida"
+pgn=$("$tool" pgn 2 3 5)
+echo "$pgn" | head -n 1 | grep -qx '\[Event "Jogo de Xadrez"\]' || falha "pgn starts with the Event tag"
+[ "$(echo "$pgn" | "$tool" le | tail -n +2)" = "$("$tool" partida 2 3 5 | sed '$d')" ] || falha "pgn | le differs from partida"
+err=$(printf '1. e4 e5 2. Ke3' | "$tool" le 2>&1 >/dev/null); rc=$?
+[ "$rc" -eq 2 ] && [ "$err" = "xadrez-posicao: Lance ilegal: Ke3 (lance 2)." ] || falha "le of an illegal move: $rc $err"
+
 [ "$falhas" -eq 0 ] || exit 1
 echo "ok"

@@ -3,6 +3,9 @@
 //   xadrez-posicao perft N "FEN"
 //   xadrez-posicao melhor NIVEL SEMENTE "FEN"
 //   xadrez-posicao partida NIVEL_BRANCAS NIVEL_PRETAS SEMENTE ["FEN"]
+//   xadrez-posicao san "FEN" MOVE...          (ComandosNotacao)
+//   xadrez-posicao pgn NIVEL_BRANCAS NIVEL_PRETAS SEMENTE ["FEN"]
+//   xadrez-posicao le < FEN_OR_PGN
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +13,7 @@
 #include <string>
 
 #include "AutoPartida.h"
+#include "ComandosNotacao.h"
 #include "Perft.h"
 #include "PosicaoFEN.h"
 #include "algoritmo/Algoritmo.h"
@@ -119,21 +123,34 @@ int main(int argc, char** argv) {
     const char* uso =
         "usage: xadrez-posicao jogadas FEN | perft N FEN | melhor NIVEL SEMENTE FEN"
         " | partida NIVEL_BRANCAS NIVEL_PRETAS SEMENTE [FEN]";
-    if (argc < 2) return erro(uso);
+    const std::string usoTodo = std::string(uso) + ComandosNotacao::USO;
+    if (argc < 2) return erro(usoTodo);
     std::string comando = argv[1];
     if (argc == 2 && comando == "--help") {
-        std::cout << uso << " (see xadrez-posicao(6))\n";
+        std::cout << usoTodo << " (see xadrez-posicao(6))\n";
         return 0;
     }
     if (argc == 2 && comando == "--version") {
         std::cout << "xadrez-posicao " << XADREZ_VERSAO << "\n";
         return 0;
     }
-    if (!comando.empty() && comando[0] == '-') return erro("unknown option '" + comando + "'; " + uso);
+    if (!comando.empty() && comando[0] == '-') return erro("unknown option '" + comando + "'; " + usoTodo);
 
     Jogo jogo(nullptr);
     jogo.reinicia();
     std::string msg;
+    // The record in notation; pgn plays as partida does, with its levels.
+    if (comando == "san" && argc >= 3) return ComandosNotacao::san(argc, argv);
+    if (comando == "le" && argc == 2) return ComandosNotacao::le(std::cin);
+    if (comando == "pgn" && (argc == 5 || argc == 6)) {
+        int brancas = 0, pretas = 0;
+        if (!leNivel(argv[2], &brancas) || !leNivel(argv[3], &pretas)) return erro("the levels must be as for partida");
+        long long semente = 0;
+        if (!leSemente(argv[4], &semente)) return erro("the seed must be a number of at most 12 digits");
+        if (argc == 6 && !PosicaoFEN::carrega(&jogo, argv[5], &msg)) return erro(msg);
+        return ComandosNotacao::pgn(jogo, brancas, pretas, semente);
+    }
+
     if (comando == "jogadas" && argc == 3) {
         if (!PosicaoFEN::carrega(&jogo, argv[2], &msg)) return erro(msg);
         return jogadas(jogo);
@@ -160,5 +177,5 @@ int main(int argc, char** argv) {
         if (argc == 6 && !PosicaoFEN::carrega(&jogo, argv[5], &msg)) return erro(msg);
         return partida(jogo, brancas, pretas, semente);
     }
-    return erro(uso);
+    return erro(usoTodo);
 }
