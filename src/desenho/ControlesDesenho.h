@@ -13,8 +13,8 @@ class Jogo;
 class ControlesDesenho {
 public:
     // Button ids, in the column's order from the top.
-    static const int DESFAZER = 1;
-    static const int GIRAR = 2;
+    static constexpr int DESFAZER = 1;
+    static constexpr int GIRAR = 2;
 
     static int getNumBotoes();
     static int getId(int indice);

@@ -11,7 +11,7 @@ class PecaDesenho;
 // It holds the square the pawn goes to until a piece is picked.
 class PromocaoDesenho {
 public:
-    static const int NUM_OPCOES = 4;
+    static constexpr int NUM_OPCOES = 4;
     // The piece type of each option: Dama, Cavalo, Torre, Bispo.
     static int getTipo(int opcao);
 
