@@ -20,8 +20,12 @@ struct EstadoPartida {
     int jogJogadaRepetidaCont = 0;
     int compJogadaRepetidaCont = 0;
     int lancesSemCaptura = 0;
+    // The positions since the last capture or pawn move only grow until
+    // such a move clears them, and the record only grows: their lengths are
+    // enough, and a copy of the positions only when the move cleared them.
+    std::size_t historicoTam = 0;
+    bool historicoLimpo = false;
     std::vector<Posicao> historico;
-    // The record only grows between two set-ups: its length is enough.
     std::size_t registroTam = 0;
     bool vezComputador = false;
 

@@ -33,10 +33,11 @@ void Jogo::executaJogada(Peca* peca, Jogada* jogada, int promocao) {
     peca->setMoveuContador(peca->getMoveuContador() + 1);
 
     // Neither a capture nor a pawn move can be undone: no earlier position
-    // can come back.
+    // can come back (but by a take back, which puts these ones back).
     if (peao || captura) {
         lancesSemCaptura = 0;
-        historico.clear();
+        estados.back()->historicoLimpo = true;
+        estados.back()->historico.swap(historico);
     } else {
         lancesSemCaptura++;
     }
@@ -54,7 +55,7 @@ void Jogo::guardaEstado() {
     e->jogJogadaRepetidaCont = jogJogadaRepetidaCont;
     e->compJogadaRepetidaCont = compJogadaRepetidaCont;
     e->lancesSemCaptura = lancesSemCaptura;
-    e->historico = historico;
+    e->historicoTam = historico.size();
     e->registroTam = registro.size();
     e->vezComputador = vezComputador;
     estados.push_back(std::move(e));
@@ -106,7 +107,10 @@ bool Jogo::desfazJogada() {
     jogJogadaRepetidaCont = e->jogJogadaRepetidaCont;
     compJogadaRepetidaCont = e->compJogadaRepetidaCont;
     lancesSemCaptura = e->lancesSemCaptura;
-    historico = std::move(e->historico);
+    if (e->historicoLimpo) {
+        historico = std::move(e->historico);
+    }
+    historico.resize(e->historicoTam);
     registro.resize(e->registroTam);
     vezComputador = e->vezComputador;
     geracao++;

@@ -104,7 +104,7 @@ namespace {
 TEST(Desfazer, RestauraRepeticaoRoqueContagensEMemoria) {
     Jogo jogo(nullptr);
     jogo.setNivel(true, Jogo::HUMANO);  // two humans: one move per take back
-    monta(jogo, "n6k/8/8/8/8/8/8/K6N w - - 7 40");
+    monta(jogo, "n6k/8/8/8/8/8/P7/K6N w - - 7 40");
     const char* ciclo[4] = {"h1g3", "a8b6", "g3h1", "b6a8"};
     for (int ply = 0; ply < 12; ply++) joga(jogo, ciclo[ply % 4]);  // the start's fourth time
     long geracao = jogo.getGeracao();
@@ -115,6 +115,8 @@ TEST(Desfazer, RestauraRepeticaoRoqueContagensEMemoria) {
     EXPECT_TRUE(jogo.isVezComputador());
     joga(jogo, ciclo[3]);
     EXPECT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(nullptr));
+    joga(jogo, "a2a3");  // forgets the positions before it, until taken back
+    ASSERT_TRUE(jogo.desfazJogada());
     for (int ply = 0; ply < 4; ply++) joga(jogo, ciclo[ply]);
     EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(nullptr));
 
