@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include "audio/JogoAudio.h"
+#include "desenho/ControlesDesenho.h"
 #include "desenho/PecaDesenho.h"
 
 namespace fs = std::filesystem;
@@ -48,6 +49,7 @@ std::vector<std::string> PastaRecursos::getArquivos() {
     std::vector<std::string> arquivos = {"arial.ttf", "img/abertura.png", "img/audio-ligado.png",
                                          "img/audio-desligado.png"};
     for (int i = 0; i < PecaDesenho::NUM_IMGS; i++) arquivos.push_back(PecaDesenho::getArquivo(i));
+    for (int i = 0; i < ControlesDesenho::getNumBotoes(); i++) arquivos.push_back(ControlesDesenho::getArquivo(i));
     for (int id = JogoAudio::JOGADOR_MOVEU; id <= JogoAudio::MUSICA_JOGO; id++) {
         arquivos.push_back(JogoAudio::getArquivo(id));
     }

@@ -9,6 +9,7 @@
 #include "desenho/AberturaGrafico.h"
 #include "desenho/JogoGrafico.h"
 #include "desenho/MensagemDesenho.h"
+#include "desenho/PromocaoDesenho.h"
 #include "gui/GUI.h"
 #include "jogo/Jogo.h"
 
@@ -38,6 +39,7 @@ public:
     // Back to the opening screen with a fresh game; counters and levels stay.
     void reinicia() {
         jogoGrafico->getMensagemDesenho()->removeMensagem();
+        jogoGrafico->getPromocaoDesenho()->fecha();
         gui->reinicia();
         jogo->reinicia();
         jogoAudio->reinicia();

@@ -20,6 +20,24 @@ Sistema* sistema = nullptr;
 namespace {
 
 const char* const USO = "usage: xadrez [--help | --version]";
+// The rest of --help: how the sides are set and the keys.
+const char* const AJUDA =
+    "\n"
+    "On the opening screen \"Brancas:\" and \"Pretas:\" set each side's level: Humano, moved\n"
+    "by hand, or one of the computer's. Either side may be human, or both (two players at\n"
+    "one machine), or neither (the computer plays itself). A human black sees the board\n"
+    "from its side. A pawn on the last rank asks for Dama, Cavalo, Torre or Bispo.\n"
+    "\n"
+    "Keys on the board:\n"
+    "  arrows             move the cursor (a violet frame) one square on the screen\n"
+    "  Space              acts on the cursor's square as a click\n"
+    "  Backspace, Ctrl+Z  takes back the last move of a human side (and the answer to it)\n"
+    "  G                  turns the board round\n"
+    "  Return             pauses and resumes\n"
+    "  Escape             abandons the game\n"
+    "  M                  music off and on\n"
+    "In the promotion box the arrows choose, Space or Return picks, Escape closes it.\n"
+    "Mouse and touch: buttons right of the board take back and turn it.\n";
 
 // A fatal error: one line on standard error and, on Windows, where nobody
 // sees the standard error of a windowed program, a message box too.
@@ -36,7 +54,7 @@ int trataOpcoes(int argc, char** argv) {
     std::string opcao = argv[1];
     bool conhecida = opcao == "--help" || opcao == "--version";
     if (argc == 2 && opcao == "--help") {
-        std::printf("%s: the chess game Jogo de Xadrez, played with the mouse or the keyboard (see xadrez(6))\n", USO);
+        std::printf("%s: the chess game Jogo de Xadrez, played with the mouse, a finger or the keyboard (see xadrez(6))\n%s", USO, AJUDA);
         return 0;
     }
     if (argc == 2 && opcao == "--version") {

@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "app/Sistema.h"
+#include "gui/Tela.h"
 
 AberturaGraficoControlador::AberturaGraficoControlador(Sistema* sistema) : sistema(sistema) {}
 
@@ -47,6 +48,9 @@ void AberturaGraficoControlador::aciona(int opcao) {
             jogo->incNivel(true);
             break;
         case 3:
+            // Black at the bottom when only black is moved by hand.
+            jogo->getTela()->setGirado(jogo->getNivel(true) == Jogo::HUMANO &&
+                                       jogo->getNivel(false) != Jogo::HUMANO);
             sistema->getAberturaGrafico()->sobreOpcao(3);
             sistema->getJogoAudio()->setMusica(10);
             gui->setCursorTipo(GUI::CURSOR_SETA);

@@ -9,6 +9,8 @@
 #include "animacao/MovimentoSimples.h"
 #include "app/Sistema.h"
 #include "desenho/AudioLigadoDesenho.h"
+#include "desenho/ControlesDesenho.h"
+#include "desenho/PromocaoDesenho.h"
 #include "gui/Tela.h"
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
@@ -36,7 +38,11 @@ JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
       mensagemGeracao(0),
       pecaComputador(nullptr),
       jogadaComputador(nullptr),
-      erroRelatado(false) {}
+      erroRelatado(false),
+      promocao(0),
+      buscando(false),
+      memoriaPendente(false),
+      memoriaDesfeita() {}
 
 JogoGraficoControlador::~JogoGraficoControlador() {
     delete pecaComputador;
@@ -81,6 +87,14 @@ void JogoGraficoControlador::liberaMovimento() {
     delete jogadaComputador;
     pecaComputador = nullptr;
     jogadaComputador = nullptr;
+    promocao = 0;
+}
+
+// The one place where a take back and Escape stop a search under way. The
+// game's own levels watch the end flag (Escape) or end in a moment; their
+// choice, made for a game that is gone, is dropped by its generation.
+void JogoGraficoControlador::interrompeBusca() {
+    // AlgoritmoGerenciador::interrompe() goes here.
 }
 
 // Each step asks for a frame when it changes what the screen shows (a slide
@@ -146,7 +160,7 @@ void JogoGraficoControlador::executando() {
     }
 
     // A computer's choice shows from the first step of its slide on.
-    if ((!jogo->isJogadorHumano() || jogo->isVezComputador()) && jogo->getStatus() == Jogo::EM_JOGO) {
+    if (!jogo->isVezDeHumano() && jogo->getStatus() == Jogo::EM_JOGO) {
         jogaComputador(trava);
     }
 }
@@ -157,7 +171,7 @@ void JogoGraficoControlador::executaMovimento() {
     Peca* origem = movimento->getMovimento1()->getPeca();
     bool vez = jogo->isVezComputador();
     Jogada* jogada = movimento->getJogada();
-    jogo->executaJogada(jogo->getPeca(origem->getPosX(), origem->getPosY()), jogada);
+    jogo->executaJogada(jogo->getPeca(origem->getPosX(), origem->getPosY()), jogada, promocao);
 
     JogoAudio* audio = sistema->getJogoAudio();
     if (jogada->getCaptura() != nullptr) {
@@ -183,12 +197,25 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
 
     // The search copies the position it needs; the window keeps drawing and
     // answering meanwhile.
+    long geracao = jogo->getGeracao();
+    buscando = true;
+    memoriaPendente = false;
     trava.unlock();
     bool achou = sistema->getAlgoritmoGerenciador()->calculaMelhorJogada(&x, &y, &jogada, vez);
     trava.lock();
+    buscando = false;
 
     if (sistema->isEncerrando()) {
         delete jogada;
+        return;
+    }
+    if (jogo->getGeracao() != geracao) {
+        // Taken back or set up anew meanwhile: the choice is for a game that is gone.
+        delete jogada;
+        if (memoriaPendente) {
+            jogo->setMemoriaComputador(memoriaDesfeita);
+            memoriaPendente = false;
+        }
         return;
     }
     if (!achou) {
@@ -227,6 +254,36 @@ void JogoGraficoControlador::alternaSom() {
     sistema->getGUI()->repinta();  // the button's picture
 }
 
+// The first use of the mouse or a finger on the game screen shows the
+// column of controls, for the rest of the run.
+void JogoGraficoControlador::mostraControles() {
+    ControlesDesenho* controles = sistema->getJogoGrafico()->getControlesDesenho();
+    if (!controles->isVisivel()) {
+        controles->setVisivel(true);
+        sistema->getGUI()->repinta();
+    }
+}
+
+void JogoGraficoControlador::mouseSobre(int x, int y) {
+    Jogo* jogo = sistema->getJogo();
+    GUI* gui = sistema->getGUI();
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    mostraControles();
+    JogoGrafico* grafico = sistema->getJogoGrafico();
+    PromocaoDesenho* escolha = grafico->getPromocaoDesenho();
+    int opcao = escolha->getOpcaoEm(jogo, x, y);
+    if (opcao >= 0 && opcao != escolha->getDestaque()) {
+        escolha->setDestaque(opcao);
+        gui->repinta();
+    }
+    int botao = grafico->getControlesDesenho()->getBotaoEm(x, y);
+    bool ativo = opcao >= 0 || (botao != 0 && grafico->getControlesDesenho()->isHabilitado(botao));
+    int cursor = ativo ? GUI::CURSOR_MAO : GUI::CURSOR_SETA;
+    if (cursor != gui->getCursorTipo()) {
+        gui->setCursorTipo(cursor);
+    }
+}
+
 void JogoGraficoControlador::mousePressionado(int x, int y) {
     Jogo* jogo = sistema->getJogo();
     GUI* gui = sistema->getGUI();
@@ -237,16 +294,38 @@ void JogoGraficoControlador::mousePressionado(int x, int y) {
         jogo->setCursorVisivel(false);
         gui->repinta();
     }
+    // Only a column already shown takes the click: nobody aimed at it before.
+    int botao = sistema->getJogoGrafico()->getControlesDesenho()->getBotaoEm(x, y);
+    mostraControles();
 
     if (sistema->getJogoGrafico()->getAudioLigadoDesenho()->isMouseEmAudioBT(x, y)) {
         alternaSom();
+    }
+
+    PromocaoDesenho* escolha = sistema->getJogoGrafico()->getPromocaoDesenho();
+    if (escolha->isAberta() && jogo->getStatus() == Jogo::EM_JOGO) {
+        int opcao = escolha->getOpcaoEm(jogo, x, y);
+        if (opcao >= 0) {
+            escolhePromocao(opcao);
+            return;
+        }
+        // Anywhere else the picker goes and no move is made; a control still acts.
+        fechaPromocao();
+        if (botao != 0) {
+            acionaControle(botao);
+        }
+        return;
     }
 
     if (jogo->getStatus() != Jogo::EM_JOGO) {
         jogo->setFim(true);
         return;
     }
-    if (!jogo->isJogadorHumano() || jogo->getMovimento() != nullptr) {
+    if (botao != 0) {
+        acionaControle(botao);
+        return;
+    }
+    if (!jogo->isVezDeHumano() || jogo->getMovimento() != nullptr) {
         return;
     }
     if (jogo->isPausa()) {
@@ -254,17 +333,19 @@ void JogoGraficoControlador::mousePressionado(int x, int y) {
         return;
     }
 
-    Tela* tela = jogo->getTela();
-    int tx = tela->getTabuleiroX();
-    int ty = tela->getTabuleiroY();
-    int dim = tela->getTabuleiroDIM();
-    int cel = tela->getCelulaDIM();
-    if (x < tx || x >= tx + dim || y < ty || y >= ty + dim) {
-        gui->repinta();
-        return;
+    int col = 0, lin = 0;
+    if (jogo->getTela()->getCasaEm(x, y, &col, &lin)) {
+        acionaCasa(col, lin);
     }
-    acionaCasa((x - tx) / cel, (y - ty) / cel);
     gui->repinta();
+}
+
+void JogoGraficoControlador::acionaControle(int id) {
+    if (id == ControlesDesenho::DESFAZER) {
+        desfaz();
+    } else if (id == ControlesDesenho::GIRAR) {
+        gira();
+    }
 }
 
 // A click on board square (col, lin) with the human to move: select, move
@@ -278,23 +359,29 @@ bool JogoGraficoControlador::acionaCasa(int col, int lin) {
     Peca* antes = marcada();
     int alvosAntes = lista->getTam();
 
+    bool vez = jogo->isVezComputador();
     Peca* naCasa = jogo->getPeca(col, lin);
     if (pecaSelecionada != nullptr && naCasa != nullptr && !naCasa->isIgual(pecaSelecionada) &&
-        naCasa->isDeComp() == jogo->isVezComputador()) {
+        naCasa->isDeComp() == vez) {
         deseleciona();
     }
 
-    if (!jogo->isVezComputador()) {
+    if (jogo->isVezDeHumano()) {
         if (pecaSelecionada != nullptr) {
             Jogada* jogada = jogo->getJogada(col, lin);
+            if (jogada != nullptr && pecaSelecionada->getTipo() == Jogo::PEAO && lin == (vez ? 7 : 0)) {
+                // The piece it becomes is asked first; the pawn stays selected.
+                sistema->getJogoGrafico()->getPromocaoDesenho()->abre(col, lin, vez);
+                return true;
+            }
             if (jogada != nullptr) {
                 jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogada, pecaSelecionada));
             } else {
                 deseleciona();
             }
         } else {
-            Peca* peca = jogo->getJogadorPeca(col, lin);
-            if (peca != nullptr && selecionaPeca(col, lin, false)) {
+            Peca* peca = vez ? jogo->getComputadorPeca(col, lin) : jogo->getJogadorPeca(col, lin);
+            if (peca != nullptr && selecionaPeca(col, lin, vez)) {
                 jogo->setJogadorJogadaPeca(peca);
                 pecaSelecionada = peca;
             }
@@ -303,17 +390,26 @@ bool JogoGraficoControlador::acionaCasa(int col, int lin) {
     return marcada() != antes || lista->getTam() != alvosAntes;
 }
 
-// Within the board; the first arrow key of a game, or the first after a
-// click, only shows the cursor where it is.
+// Within the board, in the screen's directions; the first arrow key of a
+// game shows the cursor on the e-pawn's square of the human side (the one
+// to move when both are), the first after a click where it was left.
 void JogoGraficoControlador::moveCursor(int dx, int dy) {
     Jogo* jogo = sistema->getJogo();
-    if (!jogo->isJogadorHumano()) {
+    if (!jogo->temHumano()) {
         return;
     }
     if (!jogo->isCursorVisivel()) {
+        if (!jogo->isCursorJaVisto()) {
+            bool lado = jogo->isVezDeHumano() ? jogo->isVezComputador() : !jogo->isVezComputador();
+            jogo->setCursor(4, lado ? 1 : 6);
+        }
         jogo->setCursorVisivel(true);
         sistema->getGUI()->repinta();
         return;
+    }
+    if (jogo->getTela()->isGirado()) {
+        dx = -dx;
+        dy = -dy;
     }
     int x = std::min(7, std::max(0, jogo->getCursorX() + dx));
     int y = std::min(7, std::max(0, jogo->getCursorY() + dy));
@@ -394,9 +490,16 @@ void JogoGraficoControlador::teclaPressionada(int tecla) {
     }
     if (jogo->getStatus() != Jogo::EM_JOGO) {
         jogo->setFim(true);  // any key dismisses a finished game
+    } else if (sistema->getJogoGrafico()->getPromocaoDesenho()->isAberta()) {
+        teclaNaPromocao(tecla);
     } else if (tecla == GUI::TECLA_ESC) {
+        interrompeBusca();
         jogo->setStatus(Jogo::ABANDONADO);
         jogo->setFim(true);
+    } else if (tecla == GUI::TECLA_DESFAZER) {
+        desfaz();
+    } else if (tecla == GUI::TECLA_G) {
+        gira();
     } else if (tecla == GUI::TECLA_ENTER) {
         jogo->setPausa(!jogo->isPausa());
         if (jogo->isPausa()) {
@@ -412,7 +515,7 @@ void JogoGraficoControlador::teclaPressionada(int tecla) {
         moveCursor(-1, 0);
     } else if (tecla == GUI::TECLA_DIREITA) {
         moveCursor(1, 0);
-    } else if (tecla == GUI::TECLA_ESPACO && jogo->isCursorVisivel() && jogo->isJogadorHumano() &&
+    } else if (tecla == GUI::TECLA_ESPACO && jogo->isCursorVisivel() && jogo->isVezDeHumano() &&
                jogo->getMovimento() == nullptr && !jogo->isPausa()) {
         if (acionaCasa(jogo->getCursorX(), jogo->getCursorY())) {
             sistema->getGUI()->repinta();
@@ -422,4 +525,86 @@ void JogoGraficoControlador::teclaPressionada(int tecla) {
     if (tecla == GUI::TECLA_ESC || tecla == GUI::TECLA_ENTER) {
         sistema->getGUI()->repinta();
     }
+}
+
+// The picker's own keys; the others that act during a game still do.
+void JogoGraficoControlador::teclaNaPromocao(int tecla) {
+    PromocaoDesenho* escolha = sistema->getJogoGrafico()->getPromocaoDesenho();
+    switch (tecla) {
+        case GUI::TECLA_DIREITA:
+        case GUI::TECLA_BAIXO:
+            escolha->setDestaque(escolha->getDestaque() + 1);
+            sistema->getGUI()->repinta();
+            break;
+        case GUI::TECLA_ESQUERDA:
+        case GUI::TECLA_CIMA:
+            escolha->setDestaque(escolha->getDestaque() - 1);
+            sistema->getGUI()->repinta();
+            break;
+        case GUI::TECLA_ESPACO:
+        case GUI::TECLA_ENTER:
+            escolhePromocao(escolha->getDestaque());
+            break;
+        case GUI::TECLA_ESC:
+            fechaPromocao();
+            break;
+        case GUI::TECLA_DESFAZER:
+            desfaz();
+            break;
+        case GUI::TECLA_G:
+            gira();
+            break;
+        default:
+            break;
+    }
+}
+
+void JogoGraficoControlador::escolhePromocao(int opcao) {
+    Jogo* jogo = sistema->getJogo();
+    PromocaoDesenho* escolha = sistema->getJogoGrafico()->getPromocaoDesenho();
+    escolha->fecha();
+    Jogada* jogada = jogo->getJogada(escolha->getColuna(), escolha->getLinha());
+    if (jogada != nullptr && pecaSelecionada != nullptr && jogo->getMovimento() == nullptr) {
+        jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogada, pecaSelecionada));
+        promocao = PromocaoDesenho::getTipo(opcao);
+    }
+    sistema->getGUI()->repinta();
+}
+
+void JogoGraficoControlador::fechaPromocao() {
+    PromocaoDesenho* escolha = sistema->getJogoGrafico()->getPromocaoDesenho();
+    if (escolha->isAberta()) {
+        escolha->fecha();
+        sistema->getGUI()->repinta();
+    }
+}
+
+// Back to before the last move of a human side, which is to move again; a
+// search or a slide under way goes at once. Nothing while paused.
+void JogoGraficoControlador::desfaz() {
+    Jogo* jogo = sistema->getJogo();
+    if (jogo->isPausa() || !jogo->isDesfazivel()) {
+        return;
+    }
+    interrompeBusca();
+    fechaPromocao();
+    liberaMovimento();
+    deseleciona();
+    jogo->desfazJogada();
+    if (buscando) {
+        memoriaDesfeita = jogo->getMemoriaComputador();
+        memoriaPendente = true;
+    }
+    // "Xeque!" or a refusal belonged to the moves taken back.
+    if (mensagemTempo != tempoIndefinido) {
+        removeMensagem();
+        mensagemTempo = tempoIndefinido;
+    }
+    sistema->getGUI()->repinta();
+}
+
+void JogoGraficoControlador::gira() {
+    Tela* tela = sistema->getJogo()->getTela();
+    tela->setGirado(!tela->isGirado());
+    sistema->getGUI()->repinta();
 }

@@ -7,15 +7,18 @@
 #include <string>
 
 #include "gui/JogoGraficoListener.h"
+#include "jogo/Jogo.h"
 
 class Jogada;
 class Peca;
 class Sistema;
 
-// Game screen: the human's clicks and keys on the main thread (the arrows
-// move a cursor over the board, Space acts on its square as a click), and the tick
-// on the game thread that plays sounds, times messages, lets the computer
-// move, animates and carries out moves and ends and restarts games.
+// Game screen: the clicks, taps and keys of whoever moves a side at level
+// Humano, on the main thread (the arrows move a cursor over the board, Space
+// acts on its square as a click; the promotion picker, take back and the
+// turning of the board), and the tick on the game thread that plays sounds,
+// times messages, lets the computer move, animates and carries out moves
+// and ends and restarts games.
 //
 // Every handler and every step of the tick that touches the game holds the
 // game's lock; the lock is released while the computer searches and while
@@ -28,6 +31,7 @@ public:
     void executando() override;
     void mousePressionado(int x, int y) override;
     void teclaPressionada(int tecla) override;
+    void mouseSobre(int x, int y) override;
 
     void setMensagem(std::string texto, long tempo);
     void removeMensagem();
@@ -43,6 +47,14 @@ private:
     void executaMovimento();
     void jogaComputador(std::unique_lock<std::recursive_mutex>& trava);
     void liberaMovimento();
+    void interrompeBusca();
+    void desfaz();
+    void gira();
+    void acionaControle(int id);
+    void mostraControles();
+    void teclaNaPromocao(int tecla);
+    void escolhePromocao(int opcao);
+    void fechaPromocao();
 
     const long tempoIndefinido;
     const long tempoCurto;
@@ -61,6 +73,15 @@ private:
     Peca* pecaComputador;
     Jogada* jogadaComputador;
     bool erroRelatado;
+
+    // The piece the pawn of the move under way becomes (0: none chosen).
+    int promocao;
+    // While the computer searches unlocked. A take back meanwhile restores
+    // the computer player's memory, which the search's end then touches:
+    // the memory as the take back left it is put back after it.
+    bool buscando;
+    bool memoriaPendente;
+    Jogo::MemoriaComputador memoriaDesfeita;
 };
 
 #endif

@@ -22,12 +22,20 @@ SDL_Surface* DesenhoApoio::carregaIMG(const char* arquivo) {
 }
 
 void DesenhoApoio::copiaIMG(SDL_Renderer* renderer, SDL_Surface* img, const SDL_Rect* destino) {
+    copiaIMG(renderer, img, destino, 255);
+}
+
+void DesenhoApoio::copiaIMG(SDL_Renderer* renderer, SDL_Surface* img, const SDL_Rect* destino,
+                            Uint8 alfa) {
     if (renderer == nullptr || img == nullptr) {
         return;
     }
     SDL_Texture* textura = SDL_CreateTextureFromSurface(renderer, img);
     if (textura == nullptr) {
         return;
+    }
+    if (alfa != 255) {
+        SDL_SetTextureAlphaMod(textura, alfa);
     }
     SDL_RenderCopy(renderer, textura, nullptr, destino);
     SDL_DestroyTexture(textura);

@@ -15,6 +15,8 @@ public:
     // Copies the surface into destino (scaled to it) through a texture made
     // for this one copy.
     static void copiaIMG(SDL_Renderer* renderer, SDL_Surface* img, const SDL_Rect* destino);
+    // The same, blended at opacity alfa (255 opaque).
+    static void copiaIMG(SDL_Renderer* renderer, SDL_Surface* img, const SDL_Rect* destino, Uint8 alfa);
 
     // Width and height of a Latin-1 text; 0 and 0 without a font.
     static void medeTexto(TTF_Font* fonte, const char* texto, int* largura, int* altura);

@@ -5,10 +5,12 @@
 #include <SDL.h>
 
 #include "desenho/AudioLigadoDesenho.h"
+#include "desenho/ControlesDesenho.h"
 #include "desenho/DesenhoApoio.h"
 #include "desenho/InfoDesenho.h"
 #include "desenho/MensagemDesenho.h"
 #include "desenho/PecaDesenho.h"
+#include "desenho/PromocaoDesenho.h"
 #include "desenho/TabuleiroDesenho.h"
 #include "gui/Tela.h"
 #include "jogo/Jogada.h"
@@ -23,12 +25,16 @@ JogoGrafico::JogoGrafico(Jogo* jogo, GUI* gui)
       tabuleiroDesenho(nullptr),
       pecaDesenho(nullptr),
       mensagemDesenho(nullptr),
-      audioLigadoDesenho(nullptr) {
+      audioLigadoDesenho(nullptr),
+      controlesDesenho(nullptr),
+      promocaoDesenho(nullptr) {
     infoDesenho = new InfoDesenho();
     tabuleiroDesenho = new TabuleiroDesenho(20);
     pecaDesenho = new PecaDesenho();
     mensagemDesenho = new MensagemDesenho();
     audioLigadoDesenho = new AudioLigadoDesenho();
+    controlesDesenho = new ControlesDesenho();
+    promocaoDesenho = new PromocaoDesenho();
     // The panel icons are scaled down to 36 pixels.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
 }
@@ -39,16 +45,20 @@ JogoGrafico::~JogoGrafico() {
     delete pecaDesenho;
     delete mensagemDesenho;
     delete audioLigadoDesenho;
+    delete controlesDesenho;
+    delete promocaoDesenho;
 }
 
 void JogoGrafico::inicializa() {
     pecaDesenho->carregaIMGs();
     audioLigadoDesenho->inicializa(gui);
+    controlesDesenho->inicializa();
 }
 
 void JogoGrafico::finaliza() {
     pecaDesenho->liberaIMGs();
     audioLigadoDesenho->finaliza();
+    controlesDesenho->finaliza();
 }
 
 void JogoGrafico::desenha(SDL_Renderer* renderer) {
@@ -105,8 +115,11 @@ void JogoGrafico::desenha(SDL_Renderer* renderer) {
         desenhaCursor(jogo, jogo->getCursorX(), jogo->getCursorY(), renderer);
     }
 
+    promocaoDesenho->desenha(jogo, renderer, pecaDesenho);
     mensagemDesenho->desenha(jogo, gui, renderer);
     audioLigadoDesenho->desenha(jogo, gui, renderer);
+    controlesDesenho->setHabilitado(ControlesDesenho::DESFAZER, temPecas && jogo->isDesfazivel());
+    controlesDesenho->desenha(jogo, gui, renderer, tabuleiroDesenho->getBorda());
 
     SDL_RenderPresent(renderer);
 

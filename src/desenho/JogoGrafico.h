@@ -4,15 +4,18 @@
 #include "gui/Grafico.h"
 
 class AudioLigadoDesenho;
+class ControlesDesenho;
 class GUI;
 class InfoDesenho;
 class Jogo;
 class MensagemDesenho;
 class PecaDesenho;
+class PromocaoDesenho;
 class TabuleiroDesenho;
 
-// The game screen: panel, board, markers, pieces, capture highlights,
-// banner and sound button, one whole frame per call.
+// The game screen: panel, board, markers, pieces, capture highlights, the
+// promotion picker, banner, sound button and the column of controls, one
+// whole frame per call.
 class JogoGrafico : public Grafico {
 public:
     JogoGrafico(Jogo* jogo, GUI* gui);
@@ -33,6 +36,8 @@ public:
     InfoDesenho* getInfoDesenho() { return infoDesenho; }
     TabuleiroDesenho* getTabuleiroDesenho() { return tabuleiroDesenho; }
     PecaDesenho* getPecaDesenho() { return pecaDesenho; }
+    ControlesDesenho* getControlesDesenho() { return controlesDesenho; }
+    PromocaoDesenho* getPromocaoDesenho() { return promocaoDesenho; }
 
 private:
     Jogo* jogo;
@@ -42,6 +47,8 @@ private:
     PecaDesenho* pecaDesenho;
     MensagemDesenho* mensagemDesenho;
     AudioLigadoDesenho* audioLigadoDesenho;
+    ControlesDesenho* controlesDesenho;
+    PromocaoDesenho* promocaoDesenho;
 };
 
 #endif

@@ -5,7 +5,8 @@ struct SDL_Renderer;
 class GUI;
 class Jogo;
 
-// The board's frame and its 64 squares.
+// The board's frame and its 64 squares, the two squares of the last move
+// tinted, and the files and ranks along the frame.
 class TabuleiroDesenho {
 public:
     explicit TabuleiroDesenho(int borda);
@@ -14,6 +15,9 @@ public:
     int getBorda() const { return borda; }
 
 private:
+    void desenhaUltimoLance(Jogo* jogo, SDL_Renderer* renderer);
+    void desenhaCoordenadas(Jogo* jogo, GUI* gui, SDL_Renderer* renderer);
+
     int borda;
 };
 

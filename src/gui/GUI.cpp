@@ -53,6 +53,7 @@ GUI::GUI(GUI_Driver* driver)
       graficoTipo(TELA_ABERTURA),
       fonte(nullptr),
       infoFonte(nullptr),
+      coordenadaFonte(nullptr),
       driver(driver),
       finalizado(false),
       repintar(false),
@@ -116,7 +117,8 @@ bool GUI::inicializaBibliotecas(const std::string& titulo, int largura, int altu
 
     fonte = TTF_OpenFont("arial.ttf", 24);
     infoFonte = TTF_OpenFont("arial.ttf", 18);
-    if (fonte == nullptr || infoFonte == nullptr) {
+    coordenadaFonte = TTF_OpenFont("arial.ttf", 12);
+    if (fonte == nullptr || infoFonte == nullptr || coordenadaFonte == nullptr) {
         std::fprintf(stderr, "xadrez: cannot open the font arial.ttf: %s; texts are not drawn\n",
                      TTF_GetError());
     }
@@ -223,11 +225,16 @@ void GUI::despacha(const SDL_Event& evento) {
                 case SDL_SCANCODE_DOWN: codigo = TECLA_BAIXO; break;
                 case SDL_SCANCODE_LEFT: codigo = TECLA_ESQUERDA; break;
                 case SDL_SCANCODE_RIGHT: codigo = TECLA_DIREITA; break;
+                case SDL_SCANCODE_BACKSPACE: codigo = TECLA_DESFAZER; break;
                 case SDL_SCANCODE_TAB:
                     codigo = (evento.key.keysym.mod & KMOD_SHIFT) != 0 ? TECLA_TAB_VOLTA : TECLA_TAB;
                     break;
                 default:
                     if (evento.key.keysym.sym == SDLK_m) codigo = TECLA_M;
+                    if (evento.key.keysym.sym == SDLK_g) codigo = TECLA_G;
+                    if (evento.key.keysym.sym == SDLK_z && (evento.key.keysym.mod & KMOD_CTRL) != 0) {
+                        codigo = TECLA_DESFAZER;
+                    }
                     break;
             }
             if (tipo == TELA_ABERTURA && codigo != 0 && aberturaGraficoListener != nullptr) {
@@ -240,6 +247,8 @@ void GUI::despacha(const SDL_Event& evento) {
         case SDL_MOUSEMOTION:
             if (tipo == TELA_ABERTURA && aberturaGraficoListener != nullptr) {
                 aberturaGraficoListener->mouseSobre(evento.motion.x, evento.motion.y);
+            } else if (tipo == TELA_JOGO && jogoGraficoListener != nullptr) {
+                jogoGraficoListener->mouseSobre(evento.motion.x, evento.motion.y);
             }
             break;
         case SDL_MOUSEBUTTONDOWN:
@@ -286,6 +295,8 @@ void GUI::aguardaJogo() {
 
 void GUI::liberaBibliotecas() {
     IMG_Quit();
+    if (coordenadaFonte != nullptr) TTF_CloseFont(coordenadaFonte);
+    coordenadaFonte = nullptr;
     if (infoFonte != nullptr) TTF_CloseFont(infoFonte);
     if (fonte != nullptr) TTF_CloseFont(fonte);
     infoFonte = nullptr;
@@ -393,6 +404,7 @@ SDL_Surface* GUI::getTela() {
 SDL_Renderer* GUI::getRenderer() { return renderer; }
 TTF_Font* GUI::getFonte() { return fonte; }
 TTF_Font* GUI::getInfoFonte() { return infoFonte; }
+TTF_Font* GUI::getCoordenadaFonte() { return coordenadaFonte; }
 
 bool GUI::isFinalizado() const { return finalizado; }
 bool GUI::isFalhou() const { return falhou; }

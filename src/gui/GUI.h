@@ -34,6 +34,8 @@ public:
     static constexpr int TECLA_TAB = 8;
     static constexpr int TECLA_TAB_VOLTA = 9;  // Shift+Tab
     static constexpr int TECLA_M = 10;
+    static constexpr int TECLA_DESFAZER = 11;  // Backspace, Ctrl+Z
+    static constexpr int TECLA_G = 12;
 
     explicit GUI(GUI_Driver* driver);
 
@@ -59,6 +61,8 @@ public:
     SDL_Renderer* getRenderer();
     TTF_Font* getFonte();
     TTF_Font* getInfoFonte();
+    // The board's coordinates: "arial.ttf" at 12 points.
+    TTF_Font* getCoordenadaFonte();
 
     // True once the window has been closed (or could not be opened).
     bool isFinalizado() const;
@@ -100,6 +104,7 @@ private:
     std::atomic<int> graficoTipo;
     TTF_Font* fonte;
     TTF_Font* infoFonte;
+    TTF_Font* coordenadaFonte;
     GUI_Driver* driver;
     std::atomic<bool> finalizado;
     std::atomic<bool> repintar;

@@ -48,7 +48,9 @@ Jogo::Jogo(JogoDriver* jogoDriver)
       lancesSemCaptura(0),
       cursorX(4),
       cursorY(6),
-      cursorVisivel(false) {
+      cursorVisivel(false),
+      cursorJaVisto(false),
+      geracao(0) {
     tela = new Tela(jogoDriver);
     jogadasPossiveis = new JogadaLista();
     peaoPecaJogada = new PeaoPecaJogada();
@@ -82,6 +84,7 @@ void Jogo::liberaPartida() {
     delete jogUltimoMov;
     compUltimoMov = nullptr;
     jogUltimoMov = nullptr;
+    estados.clear();
 }
 
 void Jogo::reinicia() {
@@ -118,6 +121,8 @@ void Jogo::reinicia() {
     fenInicial.clear();
     setCursor(4, 6);
     cursorVisivel = false;
+    cursorJaVisto = false;
+    geracao++;
 }
 
 // --- live position -------------------------------------------------------
@@ -568,11 +573,13 @@ void Jogo::setNivel(bool isComp, int nivel) {
     }
 }
 
+// White goes Humano, Fácil, Normal, Difícil, the stronger levels in rising
+// strength, and round again; black the same with Humano last.
 void Jogo::incNivel(bool isComp) {
     if (isComp) {
-        compNivel = compNivel <= 3 ? compNivel + 1 : FACIL;
+        compNivel = compNivel == HUMANO ? FACIL : compNivel >= NIVEL_MAXIMO ? HUMANO : compNivel + 1;
     } else {
-        jogNivel = jogNivel <= 3 ? jogNivel + 1 : HUMANO;
+        jogNivel = jogNivel >= NIVEL_MAXIMO ? HUMANO : jogNivel + 1;
     }
 }
 

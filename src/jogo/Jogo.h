@@ -2,10 +2,12 @@
 #define JOGO_JOGO_H
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "jogo/EstadoPartida.h"
 #include "jogo/JogoConstantes.h"
 #include "jogo/LanceJogado.h"
 #include "jogo/Pecas.h"
@@ -124,11 +126,37 @@ public:
     const std::string& getFENInicial() const { return fenInicial; }
     void setFENInicial(const std::string& fen) { fenInicial = fen; }
 
+    // Take back. The game as it stood before each move carried out is kept,
+    // so a take back restores everything a move changed, the computer
+    // player's memory of the game included. desfazJogada goes back to
+    // before the last move made with a side at level Humano to move (the
+    // moves after it go too) and answers false, changing nothing, when the
+    // game is over or no such move was made.
+    bool isDesfazivel();
+    bool desfazJogada();
+    // Counts the times the game was replaced under whoever looks at it: by
+    // a take back and by reinicia. A choice worked out for an older count
+    // belongs to a game that is gone.
+    long getGeracao() const { return geracao; }
+
+    // What the computer player remembers of the game besides the moves:
+    // each side's repeated-piece counter and each piece's choice count.
+    struct MemoriaComputador {
+        int repetidaCont[2];
+        int jogadaCont[2][16];
+    };
+    MemoriaComputador getMemoriaComputador();
+    void setMemoriaComputador(const MemoriaComputador& memoria);
+
     // Levels and counters, indexed by side (true: the computer's side).
     int getNivel(bool isComp);
     void setNivel(bool isComp, int nivel);
     void incNivel(bool isComp);
     bool isJogadorHumano();
+    // The side to move is at level Humano: the mouse and the keys move it.
+    bool isVezDeHumano() { return getNivel(vezComputador) == HUMANO; }
+    // Some side is at level Humano.
+    bool temHumano() { return jogNivel == HUMANO || compNivel == HUMANO; }
     int getVitoriasCont(bool isComp);
     void incVitoriasCont(bool isComp);
     int getEmpatesCont() { return empatesCont; }
@@ -158,8 +186,9 @@ public:
     Movimento* getMovimento() { return movimento; }
     void setMovimento(Movimento* m) { movimento = m; }
 
-    // The keyboard's cursor on the board: the square it is on and whether it
-    // is shown. A new game hides it on e2.
+    // The keyboard's cursor on the board: the square it is on, whether it
+    // is shown and whether it has been shown in this game. A new game hides
+    // it on e2.
     int getCursorX() { return cursorX; }
     int getCursorY() { return cursorY; }
     void setCursor(int x, int y) {
@@ -167,10 +196,16 @@ public:
         cursorY = y;
     }
     bool isCursorVisivel() { return cursorVisivel; }
-    void setCursorVisivel(bool v) { cursorVisivel = v; }
+    void setCursorVisivel(bool v) {
+        cursorVisivel = v;
+        cursorJaVisto = cursorJaVisto || v;
+    }
+    bool isCursorJaVisto() { return cursorJaVisto; }
 
 private:
     void liberaPartida();
+    void guardaEstado();
+    int getEstadoDesfazivel();
     int colunaEnPassant();
     bool temRoqueLegal(Peca** jogador, Peca** computador, bool isComp);
 
@@ -206,11 +241,15 @@ private:
     int cursorX;
     int cursorY;
     bool cursorVisivel;
+    bool cursorJaVisto;
     // The positions since the last capture or pawn move, the current one
     // last; empty until the first move, which records where it started.
     std::vector<Posicao> historico;
     std::vector<LanceJogado> registro;
     std::string fenInicial;
+    // The game before each move carried out since the set-up, oldest first.
+    std::vector<std::unique_ptr<EstadoPartida>> estados;
+    std::atomic<long> geracao;
 
     std::recursive_mutex trava;
 };

@@ -13,6 +13,7 @@
 #include "jogo/Tabuleiro.h"
 
 void Jogo::executaJogada(Peca* peca, Jogada* jogada, int promocao) {
+    guardaEstado();
     if (historico.empty()) {
         historico.push_back(getPosicao());
     }
@@ -32,14 +33,108 @@ void Jogo::executaJogada(Peca* peca, Jogada* jogada, int promocao) {
     peca->setMoveuContador(peca->getMoveuContador() + 1);
 
     // Neither a capture nor a pawn move can be undone: no earlier position
-    // can come back.
+    // can come back (but by a take back, which puts these ones back).
     if (peao || captura) {
         lancesSemCaptura = 0;
-        historico.clear();
+        estados.back()->historicoLimpo = true;
+        estados.back()->historico.swap(historico);
     } else {
         lancesSemCaptura++;
     }
     historico.push_back(getPosicao());
+}
+
+void Jogo::guardaEstado() {
+    std::unique_ptr<EstadoPartida> e(new EstadoPartida());
+    for (int i = 0; i < 16; i++) {
+        e->jogador[i] = jogadorPecas[i]->nova();
+        e->computador[i] = computadorPecas[i]->nova();
+    }
+    if (jogUltimoMov != nullptr) e->jogUltimoMov.reset(new PecaMov(*jogUltimoMov));
+    if (compUltimoMov != nullptr) e->compUltimoMov.reset(new PecaMov(*compUltimoMov));
+    e->jogJogadaRepetidaCont = jogJogadaRepetidaCont;
+    e->compJogadaRepetidaCont = compJogadaRepetidaCont;
+    e->lancesSemCaptura = lancesSemCaptura;
+    e->historicoTam = historico.size();
+    e->registroTam = registro.size();
+    e->vezComputador = vezComputador;
+    estados.push_back(std::move(e));
+}
+
+// The latest kept game with a side at level Humano to move; -1 when there
+// is none or the game is over.
+int Jogo::getEstadoDesfazivel() {
+    if (status != EM_JOGO) {
+        return -1;
+    }
+    for (int i = static_cast<int>(estados.size()) - 1; i >= 0; i--) {
+        if (getNivel(estados[i]->vezComputador) == HUMANO) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool Jogo::isDesfazivel() { return getEstadoDesfazivel() >= 0; }
+
+bool Jogo::desfazJogada() {
+    int i = getEstadoDesfazivel();
+    if (i < 0) {
+        return false;
+    }
+    std::unique_ptr<EstadoPartida> e = std::move(estados[i]);
+    estados.resize(i);
+
+    // The selection and its targets point at the pieces about to go.
+    jogadorJogadaPeca = nullptr;
+    jogadasPossiveis->deletaTodasAsJogadas();
+    deleta_pecas();
+    for (int k = 0; k < 16; k++) {
+        jogadorPecas[k] = e->jogador[k];
+        computadorPecas[k] = e->computador[k];
+        e->jogador[k] = nullptr;
+        e->computador[k] = nullptr;
+        // Kept while a piece may have been sliding.
+        for (Peca* p : {jogadorPecas[k], computadorPecas[k]}) {
+            p->setAnimPosX(0);
+            p->setAnimPosY(0);
+        }
+    }
+    delete jogUltimoMov;
+    delete compUltimoMov;
+    jogUltimoMov = e->jogUltimoMov.release();
+    compUltimoMov = e->compUltimoMov.release();
+    jogJogadaRepetidaCont = e->jogJogadaRepetidaCont;
+    compJogadaRepetidaCont = e->compJogadaRepetidaCont;
+    lancesSemCaptura = e->lancesSemCaptura;
+    if (e->historicoLimpo) {
+        historico = std::move(e->historico);
+    }
+    historico.resize(e->historicoTam);
+    registro.resize(e->registroTam);
+    vezComputador = e->vezComputador;
+    geracao++;
+    return true;
+}
+
+Jogo::MemoriaComputador Jogo::getMemoriaComputador() {
+    MemoriaComputador m{};
+    m.repetidaCont[0] = jogJogadaRepetidaCont;
+    m.repetidaCont[1] = compJogadaRepetidaCont;
+    for (int i = 0; i < 16; i++) {
+        m.jogadaCont[0][i] = jogadorPecas[i]->getJogadaCont();
+        m.jogadaCont[1][i] = computadorPecas[i]->getJogadaCont();
+    }
+    return m;
+}
+
+void Jogo::setMemoriaComputador(const MemoriaComputador& m) {
+    jogJogadaRepetidaCont = m.repetidaCont[0];
+    compJogadaRepetidaCont = m.repetidaCont[1];
+    for (int i = 0; i < 16; i++) {
+        jogadorPecas[i]->setJogadaCont(m.jogadaCont[0][i]);
+        computadorPecas[i]->setJogadaCont(m.jogadaCont[1][i]);
+    }
 }
 
 int Jogo::verificaFimDePartida(int* motivo) {

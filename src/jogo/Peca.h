@@ -32,6 +32,7 @@ public:
     bool isDeComp() const { return deComp; }
     int getJogadaCont() const { return jogadaCont; }
     void incJogadaCont() { jogadaCont++; }
+    void setJogadaCont(int c) { jogadaCont = c; }
 
     // Copies are made and dropped all the time; their memory is recycled.
     static void* operator new(std::size_t n) { return Reserva<sizeof(Peca)>::pega(n); }

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Both programs answer --help and --version with one line on standard output
-# and status 0, and refuse anything else with one line on standard error and
-# status 2. Usage: opcoes.sh GAME TOOL VERSION
+# Both programs answer --help and --version on standard output with status 0
+# (--version in one line, --help from a usage line on), and refuse anything
+# else with one line on standard error and status 2.
+# Usage: opcoes.sh GAME TOOL VERSION
 set -u
 falhas=0
 falha() { echo "FAIL: $*"; falhas=$((falhas + 1)); }
@@ -12,7 +13,8 @@ for programa in "$1" "$2"; do
     # No display is needed: the game must answer before opening a window.
     saida=$(env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 "$programa" "$opcao" 2>/dev/null); rc=$?
     [ "$rc" -eq 0 ] || falha "$nome $opcao: status $rc"
-    [ "$(printf '%s\n' "$saida" | wc -l)" -eq 1 ] && [ -n "$saida" ] || falha "$nome $opcao: one line expected, got: $saida"
+    [ -n "$saida" ] || falha "$nome $opcao: no output"
+    [ "$opcao" = --help ] || [ "$(printf '%s\n' "$saida" | wc -l)" -eq 1 ] || falha "$nome $opcao: one line expected, got: $saida"
   done
   saida=$("$programa" --version 2>/dev/null)
   [ "$saida" = "$nome $3" ] || falha "$nome --version says '$saida'"

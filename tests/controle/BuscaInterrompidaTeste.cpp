@@ -1,6 +1,7 @@
 #include "SistemaTeste.h"
 
 #include <atomic>
+#include <memory>
 
 #include "algoritmo/Algoritmo.h"
 #include "algoritmo/AlgoritmoGerenciador.h"
@@ -90,6 +91,42 @@ TEST_F(BuscaInterrompida, ErroDaBuscaEscritoUmaVez) {
     std::string saida = testing::internal::GetCapturedStdout();
     std::string linha = "Erro no c\xe1lculo da melhor jogada.\n";
     EXPECT_EQ(linha, saida);
+}
+
+}  // namespace
+
+namespace {
+
+// A take back while the computer searches drops its choice, and the notes
+// the search makes on the chosen piece go with it.
+TEST_F(BuscaInterrompida, DesfazerDuranteABuscaDescartaAEscolha) {
+    Jogo::MemoriaComputador antes;
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        antes = jogo->getMemoriaComputador();
+        // Once: the searches after it must run their course.
+        algoritmo()->setAoCriarNo([this, uma = std::make_shared<bool>(true)](long nos) {
+            if (nos != 200 || !*uma) return;
+            *uma = false;
+            long geracao = jogo->getGeracao();
+            SDL_Event e{};
+            e.type = SDL_KEYDOWN;
+            e.key.keysym.scancode = SDL_SCANCODE_BACKSPACE;
+            SDL_PushEvent(&e);
+            for (int i = 0; i < 500 && jogo->getGeracao() == geracao; i++) SDL_Delay(2);
+        });
+    }
+    comecaJogo();
+    clicaCasa("e2");
+    clicaCasa("e4");
+    ASSERT_TRUE(espera([&] { return algoritmo()->getNosCriados() > 200; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // the rest of the search
+    std::lock_guard<std::recursive_mutex> t(trava());
+    EXPECT_TRUE(jogo->getRegistro().empty());
+    EXPECT_FALSE(jogo->isVezComputador());
+    EXPECT_EQ(nullptr, jogo->getMovimento());
+    Jogo::MemoriaComputador depois = jogo->getMemoriaComputador();
+    EXPECT_EQ(0, std::memcmp(&antes, &depois, sizeof antes));
 }
 
 }  // namespace

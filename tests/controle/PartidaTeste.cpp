@@ -71,8 +71,12 @@ TEST_F(Partida, HumanoJogaComOMouseEOComputadorResponde) {
 }
 
 // The frame shows what the model says: a piece drawn on its new square and
-// the plain board colour on the square it left.
+// the square it left empty, tinted as the last move's.
 TEST_F(Partida, TabuleiroMostraOLance) {
+    {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        jogo->setNivel(true, Jogo::HUMANO);  // no answer comes to take the tint away
+    }
     comecaJogo();
     clicaCasa("g1");
     clicaCasa("f3");
@@ -86,10 +90,10 @@ TEST_F(Partida, TabuleiroMostraOLance) {
     Tela* geo = jogo->getTela();
     // g1 (6 + 7 odd) is a dark square, f3 (5 + 5 even) a light one.
     Uint32 vazio = cor(geo->getX(6), geo->getY(7));
-    EXPECT_EQ(0x969664, vazio);  // dark square (150, 150, 100)
+    EXPECT_EQ(0xBC9830, vazio);  // the last move's dark tint (188, 152, 48)
     Uint32 cavalo = cor(geo->getX(5), geo->getY(5));
-    EXPECT_NE(0xDCDCAF, cavalo);  // not the plain light square (220, 220, 175)
-    EXPECT_NE(0x969664, cavalo);
+    EXPECT_NE(0xECD060, cavalo);  // not the tinted light square (236, 208, 96)
+    EXPECT_NE(0xBC9830, cavalo);
 }
 
 }  // namespace

@@ -56,6 +56,9 @@ TEST_F(QuadrosJogo, OciosoNadaCliqueUmQuadroDeslizeUmPorPasso) {
     EXPECT_EQ(0, quadrosDe([&] {
         for (int i = 0; i < 20; i++, std::this_thread::sleep_for(std::chrono::milliseconds(30))) c.executando();
     }));
+    // The mouse's first movement shows the column of controls; later ones off them draw nothing.
+    EXPECT_EQ(1, quadrosDe([&] { c.mouseSobre(600, 400); }));
+    EXPECT_EQ(0, quadrosDe([&] { c.mouseSobre(610, 420); c.mouseSobre(100, 100); }));
     Tela* tela = jogo->getTela();
     EXPECT_EQ(1, quadrosDe([&] { c.mousePressionado(tela->getX(4), tela->getY(6)); }));  // e2
     EXPECT_EQ(1, quadrosDe([&] { c.mousePressionado(tela->getX(4), tela->getY(4)); }));  // e4

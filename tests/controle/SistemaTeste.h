@@ -64,6 +64,13 @@ protected:
 
     std::recursive_mutex& trava() { return jogo->getTrava(); }
 
+    // What f answers under the game lock.
+    template <class F>
+    auto travado(F f) {
+        std::lock_guard<std::recursive_mutex> t(trava());
+        return f();
+    }
+
     // Polls cond under the game lock until it holds or patience runs out.
     bool espera(std::function<bool()> cond, int paciencia = 15000) {
         auto fim = std::chrono::steady_clock::now() + std::chrono::milliseconds(paciencia);

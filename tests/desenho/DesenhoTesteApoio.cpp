@@ -8,6 +8,7 @@
 
 #include <SDL_image.h>
 
+#include "desenho/ControlesDesenho.h"
 #include "desenho/InfoDesenho.h"
 #include "desenho/PecaDesenho.h"
 #include "gui/GUI_Listener.h"
@@ -51,6 +52,9 @@ ImagensTeste::ImagensTeste(std::set<std::string> faltando) {
     salva("img/audio-ligado.png", AUDIO_LIGADO_W, AUDIO_LIGADO_H, corAudioLigado());
     salva("img/audio-desligado.png", AUDIO_DESLIGADO_W, AUDIO_DESLIGADO_H, corAudioDesligado());
     salva("img/abertura.png", ABERTURA_W, ABERTURA_H, corAbertura());
+    for (int i = 0; i < ControlesDesenho::getNumBotoes(); i++) {
+        salva(ControlesDesenho::getArquivo(i), 36, 36, corControle(i));
+    }
 }
 
 ImagensTeste::~ImagensTeste() { std::filesystem::remove_all(dir); }

@@ -49,6 +49,8 @@ public:
     static SDL_Color corAudioLigado() { return SDL_Color{10, 200, 10, 255}; }
     static SDL_Color corAudioDesligado() { return SDL_Color{200, 10, 10, 255}; }
     static SDL_Color corAbertura() { return SDL_Color{90, 60, 30, 255}; }
+    // The control column's button at index i, 36 pixels square.
+    static SDL_Color corControle(int i) { return SDL_Color{static_cast<Uint8>(240 - 30 * i), 120, 20, 255}; }
 
 private:
     std::string dir;

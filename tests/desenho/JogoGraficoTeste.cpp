@@ -7,6 +7,7 @@
 
 #include "CenaJogo.h"
 #include "DesenhoTesteApoio.h"
+#include "desenho/ControlesDesenho.h"
 #include "desenho/MensagemDesenho.h"
 #include "desenho/PecaDesenho.h"
 #include "jogo/Jogada.h"
@@ -305,6 +306,58 @@ TEST(JogoGrafico, FaixaCentradaNoTabuleiroVintePixelsMaiorQueOTexto) {
         mensagem->setMensagem("");
         tela = cena.desenha();
         EXPECT_EQ(0, contaCor(tela, tabuleiro, 0, 0, 200));
+    });
+}
+
+// Turned, h1 is drawn top left; the last move's squares are tinted; the
+// files and ranks follow the board; the column shows only once asked to,
+// its take back dimmed while there is nothing to take back.
+TEST(JogoGrafico, GiradoUltimoLanceCoordenadasEControles) {
+    ImagensTeste imagens;
+    naJanela([&](GUI& gui) {
+        CenaJogo cena(gui, imagens);
+        // Pixels of the letter under a column: far lighter than the frame.
+        auto contaLetras = [&](SDL_Surface* tela, int coluna) {
+            int n = 0, y0 = cena.tela()->getTabuleiroY() + 512;
+            for (int x = 64 + 64 * coluna; x < 128 + 64 * coluna; x++) {
+                for (int y = y0; y < y0 + 20; y++) n += pixel(tela, x, y).r > 170;
+            }
+            return n;
+        };
+        SDL_Surface* tela = cena.desenha();
+        int a = contaLetras(tela, 0), h = contaLetras(tela, 7);
+        ASSERT_GT(a, 0);
+        ASSERT_NE(a, h);
+
+        seleciona(cena.jogo, 4, 6);
+        cena.jogo.executaJogada(cena.jogo.getPeca(4, 6), cena.jogo.getJogada(4, 4));
+        cena.jogo.getJogadasPossiveis()->deletaTodasAsJogadas();
+        cena.jogo.setJogadorJogadaPeca(nullptr);
+        cena.tela()->setGirado(true);
+        tela = cena.desenha();
+        int y0 = cena.tela()->getTabuleiroY();
+        EXPECT_COR(pixel(tela, 64 + 3 * 64 + 2, y0 + 1 * 64 + 2), 236, 208, 96);  // e2
+        EXPECT_COR(pixel(tela, 64 + 3 * 64 + 2, y0 + 3 * 64 + 2), 236, 208, 96);  // e4
+        EXPECT_TRUE(igual(pixel(tela, 64 + 3 * 64 + 32, y0 + 7 * 64 + 32),
+                          ImagensTeste::corPeca(ImagensTeste::slot(5, 2))));  // black's king on e8
+        EXPECT_EQ(a, contaLetras(tela, 7));
+        EXPECT_EQ(h, contaLetras(tela, 0));
+
+        ControlesDesenho* controles = cena.grafico->getControlesDesenho();
+        SDL_Rect girar = controles->getBotaoRect(ControlesDesenho::GIRAR);
+        SDL_Rect desfazer = controles->getBotaoRect(ControlesDesenho::DESFAZER);
+        EXPECT_COR(pixel(tela, girar.x + 5, girar.y + 5), 225, 225, 225);
+        EXPECT_EQ(0, controles->getBotaoEm(girar.x + 5, girar.y + 5));
+        controles->setVisivel(true);
+        tela = cena.desenha();
+        EXPECT_EQ(ControlesDesenho::GIRAR, controles->getBotaoEm(girar.x + 5, girar.y + 5));
+        EXPECT_TRUE(igual(pixel(tela, girar.x + 5, girar.y + 5), ImagensTeste::corControle(1)));
+        EXPECT_TRUE(igual(pixel(tela, desfazer.x + 5, desfazer.y + 5), ImagensTeste::corControle(0)));
+        cena.jogo.setNivel(false, Jogo::FACIL);
+        tela = cena.desenha();
+        SDL_Color apagado = pixel(tela, desfazer.x + 5, desfazer.y + 5);
+        EXPECT_FALSE(igual(apagado, ImagensTeste::corControle(0)));
+        EXPECT_GT(apagado.r, 225);  // over the background, towards the picture's red
     });
 }
 

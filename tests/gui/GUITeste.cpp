@@ -49,6 +49,7 @@ public:
     void executando() override { ticks++; }
     void mousePressionado(int x, int y) override { r->anota("jogo.clique " + std::to_string(x) + "," + std::to_string(y)); }
     void teclaPressionada(int t) override { r->anota("jogo.tecla " + std::to_string(t)); }
+    void mouseSobre(int x, int y) override { r->anota("jogo.sobre " + std::to_string(x) + "," + std::to_string(y)); }
     Registro* r;
     std::atomic<int> ticks{0};
 };
@@ -144,22 +145,26 @@ TEST(GUI, TelaDeAberturaRecebeTeclasMovimentoECliquesDeQualquerBotao) {
     EXPECT_TRUE(m.gui.isFinalizado());
 }
 
-TEST(GUI, TelaDeJogoRecebeAsTeclasECliquesMasNaoMovimento) {
+TEST(GUI, TelaDeJogoRecebeAsTeclasMovimentoECliques) {
     Montagem m;
-    // M by its letter: AZERTY has it on QWERTY's semicolon, and a comma on QWERTY's M.
+    // M, G and Ctrl+Z by their letters: AZERTY has M on QWERTY's semicolon
+    // and Z on its W, and a comma on QWERTY's M; Z alone is no key of the game.
     JanelaFalsa janela(&m.r, {tecla(SDL_SCANCODE_ESCAPE), tecla(SDL_SCANCODE_RETURN), movimento(1, 2),
                               tecla(SDL_SCANCODE_KP_ENTER), tecla(SDL_SCANCODE_SPACE), tecla(SDL_SCANCODE_UP),
                               tecla(SDL_SCANCODE_DOWN), tecla(SDL_SCANCODE_LEFT), tecla(SDL_SCANCODE_RIGHT),
                               tecla(SDL_SCANCODE_TAB), tecla(SDL_SCANCODE_TAB, SDLK_TAB, KMOD_LSHIFT),
                               tecla(SDL_SCANCODE_SEMICOLON, SDLK_m), tecla(SDL_SCANCODE_M, SDLK_COMMA),
+                              tecla(SDL_SCANCODE_BACKSPACE), tecla(SDL_SCANCODE_W, SDLK_z, KMOD_LCTRL),
+                              tecla(SDL_SCANCODE_Z, SDLK_z), tecla(SDL_SCANCODE_G, SDLK_g),
                               clique(5, 6, SDL_BUTTON_RIGHT), sair()});
     m.liga(&janela);
     m.gui.setGraficoTipo(GUI::TELA_JOGO);
     m.gui.execGUI("Jogo de Xadrez", 640, 640);
 
-    std::vector<std::string> esperado = {"inicializou", "jogo.tecla 1", "jogo.tecla 2", "jogo.tecla 2",
-                                         "jogo.tecla 3", "jogo.tecla 4", "jogo.tecla 5", "jogo.tecla 6",
-                                         "jogo.tecla 7", "jogo.tecla 8", "jogo.tecla 9", "jogo.tecla 10",
+    std::vector<std::string> esperado = {"inicializou", "jogo.tecla 1", "jogo.tecla 2", "jogo.sobre 1,2",
+                                         "jogo.tecla 2", "jogo.tecla 3", "jogo.tecla 4", "jogo.tecla 5",
+                                         "jogo.tecla 6", "jogo.tecla 7", "jogo.tecla 8", "jogo.tecla 9",
+                                         "jogo.tecla 10", "jogo.tecla 11", "jogo.tecla 11", "jogo.tecla 12",
                                          "jogo.clique 5,6", "janelaFechada", "finalizando"};
     EXPECT_EQ(esperado, m.r.chamadas);
     EXPECT_GE(m.desenhosJogo.load(), 1);

@@ -95,3 +95,76 @@ TEST(Empates, MaterialInsuficiente) {
 }
 
 }  // namespace
+
+namespace {
+
+// A take back restores all a move changed: a repetition the move completed
+// counts once more only when it is made again, castling comes back, and so
+// do the clock, the record, the last move and the computer player's memory.
+TEST(Desfazer, RestauraRepeticaoRoqueContagensEMemoria) {
+    Jogo jogo(nullptr);
+    jogo.setNivel(true, Jogo::HUMANO);  // two humans: one move per take back
+    monta(jogo, "n6k/8/8/8/8/8/P7/K6N w - - 7 40");
+    const char* ciclo[4] = {"h1g3", "a8b6", "g3h1", "b6a8"};
+    for (int ply = 0; ply < 12; ply++) joga(jogo, ciclo[ply % 4]);  // the start's fourth time
+    long geracao = jogo.getGeracao();
+    ASSERT_TRUE(jogo.desfazJogada());
+    EXPECT_GT(jogo.getGeracao(), geracao);
+    EXPECT_EQ(11u, jogo.getRegistro().size());
+    EXPECT_EQ(7 + 11, jogo.getLancesSemCaptura());
+    EXPECT_TRUE(jogo.isVezComputador());
+    joga(jogo, ciclo[3]);
+    EXPECT_EQ(Jogo::EM_JOGO, jogo.verificaFimDePartida(nullptr));
+    joga(jogo, "a2a3");  // forgets the positions before it, until taken back
+    ASSERT_TRUE(jogo.desfazJogada());
+    for (int ply = 0; ply < 4; ply++) joga(jogo, ciclo[ply]);
+    EXPECT_EQ(Jogo::EMPATE, jogo.verificaFimDePartida(nullptr));
+
+    monta(jogo, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
+    Posicao antes = jogo.getPosicao();
+    Peca* rei = jogo.getJogadorPeca(4);
+    joga(jogo, "e1f1");
+    // What the computer player notes when it chooses.
+    jogo.incJogadaRepetidaCont(false);
+    jogo.getJogadorPeca(4)->incJogadaCont();
+    ASSERT_NE(antes.roques, jogo.getPosicao().roques);
+    ASSERT_TRUE(jogo.desfazJogada());
+    EXPECT_TRUE(antes == jogo.getPosicao());
+    EXPECT_EQ(0, jogo.getJogadaRepetidaCont(false));
+    EXPECT_EQ(0, jogo.getJogadorPeca(4)->getJogadaCont());
+    EXPECT_EQ(0, jogo.getJogadorPeca(4)->getMoveuContador());
+    EXPECT_NE(rei, jogo.getJogadorPeca(4));  // the game's pieces are new ones
+    EXPECT_EQ(nullptr, jogo.getUltimoMov(false));
+    EXPECT_TRUE(jogo.getRegistro().empty());
+    Casas doRei = legais(jogo, 4, 7);  // both castlings again
+    EXPECT_EQ(2, std::count(doRei.begin(), doRei.end(), "g1") + std::count(doRei.begin(), doRei.end(), "c1"));
+    EXPECT_FALSE(jogo.desfazJogada());
+}
+
+// Back to the last move made with a human side to move, the moves after it
+// too; nothing without a human side, nor once the game is over.
+TEST(Desfazer, AteOUltimoLanceDeUmLadoHumano) {
+    Jogo jogo(nullptr);
+    jogo.setNivel(false, Jogo::FACIL);
+    jogo.setNivel(true, Jogo::HUMANO);
+    jogo.reinicia();
+    for (const char* l : {"e2e4", "e7e5", "g1f3"}) joga(jogo, l);
+    ASSERT_TRUE(jogo.desfazJogada());
+    EXPECT_EQ(1u, jogo.getRegistro().size());
+    EXPECT_TRUE(jogo.isVezComputador());
+    EXPECT_NE(nullptr, jogo.getUltimoMov(false));
+    EXPECT_EQ(nullptr, jogo.getUltimoMov(true));
+    EXPECT_FALSE(jogo.isDesfazivel());  // white's first move was the computer's
+
+    jogo.setNivel(true, Jogo::NORMAL);
+    jogo.reinicia();
+    joga(jogo, "e2e4");
+    EXPECT_FALSE(jogo.isDesfazivel());
+    jogo.setNivel(false, Jogo::HUMANO);
+    EXPECT_TRUE(jogo.isDesfazivel());
+    jogo.setStatus(Jogo::EMPATE);
+    EXPECT_FALSE(jogo.desfazJogada());
+    EXPECT_EQ(1u, jogo.getRegistro().size());
+}
+
+}  // namespace

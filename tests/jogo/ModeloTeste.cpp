@@ -53,18 +53,19 @@ TEST(Jogo, NiveisContadoresETextos) {
     Jogo jogo(nullptr);
     EXPECT_EQ(1, jogo.getNivel(false));
     EXPECT_EQ(3, jogo.getNivel(true));
+    // White: Humano, then every level in rising strength; black: the levels, then Humano.
     std::vector<int> jog, comp;
-    for (int i = 0; i < 5; i++) {
+    for (int i = 0; i < 9; i++) {
         jogo.incNivel(false);
         jog.push_back(jogo.getNivel(false));
         EXPECT_EQ(jogo.getNivel(false) == 1, jogo.isJogadorHumano());
     }
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 9; i++) {
         jogo.incNivel(true);
         comp.push_back(jogo.getNivel(true));
     }
-    EXPECT_EQ((std::vector<int>{2, 3, 4, 1, 2}), jog);
-    EXPECT_EQ((std::vector<int>{4, 2, 3, 4}), comp);
+    EXPECT_EQ((std::vector<int>{2, 3, 4, 5, 6, 7, 8, 1, 2}), jog);
+    EXPECT_EQ((std::vector<int>{4, 5, 6, 7, 8, 1, 2, 3, 4}), comp);
 
     EXPECT_EQ("", jogo.getNivelString(0));
     EXPECT_EQ("", jogo.getNivelString(9));

@@ -58,6 +58,50 @@ Image renderSpeakerIcon(bool soundOn) {
 
 namespace {
 
+// An arrowhead whose tip lies `length` ahead of `at` along the unit
+// direction (dx, dy), `width` wide at its base.
+Path arrowhead(Vec at, double dx, double dy, double length, double width) {
+  const double nx = -dy, ny = dx;
+  return Path::polygon({{at.x + dx * length, at.y + dy * length},
+                        {at.x + nx * width / 2, at.y + ny * width / 2},
+                        {at.x - nx * width / 2, at.y - ny * width / 2}});
+}
+
+}  // namespace
+
+Image renderControlIcon(ControlIcon icon) {
+  const int ss = 8;
+  Canvas c(kIconSize * ss, kIconSize * ss);
+  // A light square key with a dark rim, lit from above like the speaker.
+  const Mask plate = fillPath(Path::roundRect(1.5, 1.5, 34.5, 34.5, 5).transformed(ss, 0, 0));
+  c.paint(dilate(plate, 1.0 * ss), rgb(84, 84, 52));
+  c.paint(plate, [ss](int, int sy) {
+    return mix(rgb(250, 250, 238), rgb(200, 200, 178), (sy / static_cast<double>(ss) - 1.5) / 33.0);
+  });
+  const Color ink = rgb(22, 24, 30);
+  Path stroke, heads;
+  if (icon == ControlIcon::Undo) {
+    // A hooked arrow that turns back to the left.
+    stroke.moveTo(13, 12.5).lineTo(19.5, 12.5);
+    stroke.append(arc(19.5, 19.5, 7, -90, 90));
+    stroke.append(Path::line(19.5, 26.5, 11, 26.5));
+    heads = arrowhead({13.5, 12.5}, -1, 0, 8, 11);
+  } else {
+    // Two half turns round the middle: the board turned about.
+    const double kRad = 3.14159265358979323846 / 180.0;
+    for (double from : {200.0, 20.0}) {
+      const double to = from + 125;
+      stroke.append(arc(18, 18, 10, from, to));
+      const double a = to * kRad;
+      heads.append(arrowhead({18 + 10 * std::cos(a), 18 + 10 * std::sin(a)}, -std::sin(a), std::cos(a), 6.5, 9.5));
+    }
+  }
+  c.paint(unite(strokePath(stroke.transformed(ss, 0, 0), 3.2 * ss), fillPath(heads.transformed(ss, 0, 0))), ink);
+  return c.downsample(ss);
+}
+
+namespace {
+
 constexpr int kArtSs = 3;
 constexpr double kHorizon = 262.0;
 constexpr double kFocal = 400.0;

@@ -1,4 +1,5 @@
-// Pictures other than the pieces: the sound toggle icons and the opening backdrop.
+// Pictures other than the pieces: the sound toggle icons, the controls' keys
+// and the opening backdrop.
 #pragma once
 
 #include "raster.hpp"
@@ -9,6 +10,10 @@ constexpr int kIconSize = 36;
 constexpr int kOpeningSize = 640;
 
 Image renderSpeakerIcon(bool soundOn);
+
+// The keys of the game screen's column of controls, 36 pixels square.
+enum class ControlIcon { Undo, Turn };
+Image renderControlIcon(ControlIcon icon);
 Image renderOpening();
 
 }  // namespace rec

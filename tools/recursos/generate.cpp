@@ -39,6 +39,8 @@ std::vector<std::string> assetPaths() {
     for (const char* c : kColours) out.push_back("img/" + pieceFileStem(k, c) + ".png");
   out.push_back("img/audio-ligado.png");
   out.push_back("img/audio-desligado.png");
+  out.push_back("img/desfazer.png");
+  out.push_back("img/girar.png");
   out.push_back("img/abertura.png");
   for (const char* s : {"jogador-moveu", "comp-moveu", "captura", "xeque", "perdeu", "venceu", "empatou", "beep"})
     out.push_back(std::string("audio/") + s + ".wav");
@@ -57,6 +59,8 @@ void generateAll(const std::string& root) {
     for (const char* c : kColours) writeImage(renderPiece(k, paletteFor(c)), base / "img" / (pieceFileStem(k, c) + ".png"));
   writeImage(renderSpeakerIcon(true), base / "img" / "audio-ligado.png");
   writeImage(renderSpeakerIcon(false), base / "img" / "audio-desligado.png");
+  writeImage(renderControlIcon(ControlIcon::Undo), base / "img" / "desfazer.png");
+  writeImage(renderControlIcon(ControlIcon::Turn), base / "img" / "girar.png");
   writeImage(renderOpening(), base / "img" / "abertura.png");
 
   for (const Sound& s : synthesiseEffects()) writeBytes(encodeWav(s.samples, kSampleRate), base / "audio" / (s.stem + ".wav"));
