@@ -1,8 +1,10 @@
 #include "controle/AberturaGraficoControlador.h"
 
 #include <mutex>
+#include <string>
 
 #include "app/Sistema.h"
+#include "controle/JogoGraficoControlador.h"
 #include "gui/Tela.h"
 
 AberturaGraficoControlador::AberturaGraficoControlador(Sistema* sistema) : sistema(sistema) {}
@@ -38,7 +40,6 @@ void AberturaGraficoControlador::mousePressionado(int x, int y) {
 
 // What a click on the option does; 0 does nothing.
 void AberturaGraficoControlador::aciona(int opcao) {
-    GUI* gui = sistema->getGUI();
     Jogo* jogo = sistema->getJogo();
     switch (opcao) {
         case 1:
@@ -52,13 +53,39 @@ void AberturaGraficoControlador::aciona(int opcao) {
             jogo->getTela()->setGirado(jogo->getNivel(true) == Jogo::HUMANO &&
                                        jogo->getNivel(false) != Jogo::HUMANO);
             sistema->getAberturaGrafico()->sobreOpcao(3);
-            sistema->getJogoAudio()->setMusica(10);
-            gui->setCursorTipo(GUI::CURSOR_SETA);
-            gui->setGraficoTipo(GUI::TELA_JOGO);
+            sistema->getJogoGraficoControlador()->registraInicio();
+            entraNoJogo();
             break;
         default:
             break;
     }
+}
+
+void AberturaGraficoControlador::entraNoJogo() {
+    GUI* gui = sistema->getGUI();
+    sistema->getJogoAudio()->setMusica(10);
+    gui->setCursorTipo(GUI::CURSOR_SETA);
+    gui->setGraficoTipo(GUI::TELA_JOGO);
+}
+
+// A game pasted starts at once; a refusal shows for a moment under the menu
+// (the screen has no banner), and a timer asks for the frame that clears it.
+void AberturaGraficoControlador::cola() {
+    std::string recusa;
+    if (sistema->getJogoGraficoControlador()->cola(&recusa)) {
+        entraNoJogo();
+        return;
+    }
+    const Uint32 tempo = 1500;
+    sistema->getAberturaGrafico()->setAviso(recusa, tempo);
+    SDL_AddTimer(
+        tempo + 10,
+        [](Uint32, void* gui) -> Uint32 {
+            static_cast<GUI*>(gui)->repinta();
+            return 0;
+        },
+        sistema->getGUI());
+    sistema->getGUI()->repinta();
 }
 
 void AberturaGraficoControlador::destaca(int opcao) {
@@ -86,6 +113,9 @@ void AberturaGraficoControlador::teclaPressionada(int tecla) {
                 aciona(opcao);
                 sistema->getGUI()->repinta();
             }
+            break;
+        case GUI::TECLA_COLAR:
+            cola();
             break;
         default:
             break;
