@@ -166,6 +166,30 @@ TEST(GUI, TelaDeJogoRecebeAsTeclasECliquesMasNaoMovimento) {
     EXPECT_EQ(0, m.desenhosAbertura.load());
 }
 
+// A held key repeats: the arrows and Tab move a cursor or a highlight on;
+// every other key acts once per press.
+TEST(GUI, TeclaSeguraSoRepeteAsSetasETab) {
+    Montagem m;
+    auto repete = [](SDL_Event e) {
+        e.key.repeat = 1;
+        return e;
+    };
+    JanelaFalsa janela(&m.r, {tecla(SDL_SCANCODE_RETURN), repete(tecla(SDL_SCANCODE_RETURN)),
+                              repete(tecla(SDL_SCANCODE_KP_ENTER)), repete(tecla(SDL_SCANCODE_ESCAPE)),
+                              repete(tecla(SDL_SCANCODE_SPACE)), repete(tecla(SDL_SCANCODE_M, SDLK_m)),
+                              repete(tecla(SDL_SCANCODE_UP)), repete(tecla(SDL_SCANCODE_DOWN)),
+                              repete(tecla(SDL_SCANCODE_LEFT)), repete(tecla(SDL_SCANCODE_RIGHT)),
+                              repete(tecla(SDL_SCANCODE_TAB)),
+                              repete(tecla(SDL_SCANCODE_TAB, SDLK_TAB, KMOD_LSHIFT)), sair()});
+    m.liga(&janela);
+    m.gui.setGraficoTipo(GUI::TELA_JOGO);
+    m.gui.execGUI("Jogo de Xadrez", 640, 640);
+    std::vector<std::string> esperado = {"inicializou",  "jogo.tecla 2", "jogo.tecla 4", "jogo.tecla 5",
+                                         "jogo.tecla 6", "jogo.tecla 7", "jogo.tecla 8", "jogo.tecla 9",
+                                         "janelaFechada", "finalizando"};
+    EXPECT_EQ(esperado, m.r.chamadas);
+}
+
 TEST(GUI, OutroTipoDeTelaNaoDesenhaNemEntregaMasFecha) {
     Montagem m;
     JanelaFalsa janela(&m.r, {tecla(SDL_SCANCODE_ESCAPE), clique(1, 1, SDL_BUTTON_LEFT), sair()});
