@@ -55,8 +55,10 @@ TEST_F(Controles, EnterPausaEDespausa) {
 
 // Return pressed as the tick enters its timed-message step must not let the
 // tick wait out the old message's time and take "Pausa!" down. The test ticks
-// a controller of its own (the opening screen is shown: the game thread idles).
+// a controller of its own; the game thread's ticks leave this game alone (the
+// human is to move, then the game is paused).
 TEST_F(Controles, PausaFicaQuandoEnterCruzaOFimDeUmaMensagem) {
+    comecaJogo();
     JogoGraficoControlador c(s);
     std::thread tique;
     auto inicio = std::chrono::steady_clock::now();
@@ -73,6 +75,25 @@ TEST_F(Controles, PausaFicaQuandoEnterCruzaOFimDeUmaMensagem) {
     std::lock_guard<std::recursive_mutex> t(trava());
     EXPECT_TRUE(jogo->isPausa());
     EXPECT_EQ("Pausa!", mensagem());
+}
+
+// A key or click that the window handed to the game screen just as the tick
+// restarted the game reaches its handler after the restart: it must not act
+// on the fresh game (two Escapes would abandon it too, and the next "Jogar"
+// would drop back to the opening screen). The test holds the game's lock as
+// the window thread would and plays the three steps in that order.
+TEST_F(Controles, EntradaDeUmJogoAbandonadoNaoAgeNoSeguinte) {
+    JogoGraficoControlador c(s);
+    std::lock_guard<std::recursive_mutex> t(trava());
+    gui->setGraficoTipo(GUI::TELA_JOGO);
+    c.teclaPressionada(GUI::TECLA_ESC);
+    c.executando();
+    ASSERT_EQ(GUI::TELA_ABERTURA, gui->getGraficoTipo());
+    c.teclaPressionada(GUI::TECLA_ESC);
+    c.mousePressionado(jogo->getTela()->getX(4), jogo->getTela()->getY(6));  // e2
+    EXPECT_EQ(Jogo::EM_JOGO, jogo->getStatus());
+    EXPECT_FALSE(jogo->isFim());
+    EXPECT_EQ(nullptr, jogo->getJogadorJogadaPeca());
 }
 
 TEST_F(Controles, PausaParaOComputador) {
