@@ -2,13 +2,14 @@
 // server that sends no special header: the opening screen matches the
 // desktop game's opening frame, "Jogar" shows the board and starts the music,
 // a click on e2 marks e3 and e4, e2-e4 slides and black answers, Return
-// shows the pause banner. On a phone the board fits the screen both ways up
-// and taps play, also while a message is waited out. After that visit the
-// page reloads with no network. On a host that publishes two builds under
-// two folders (HOST_URL serving HOST_FOLDER: a/ and b/), both play without a
-// network after a visit; a third (c/) published with a file that is not its
-// own says that it cannot be kept, plays on, and is kept on the first visit
-// after the right file is in place. The browser reports no error on the way.
+// shows the pause banner (a held Return does not take it down). On a phone
+// the board fits the screen both ways up and taps play, also while a message
+// is waited out. After that visit the page reloads with no network. On a
+// host that publishes two builds under two folders (HOST_URL serving
+// HOST_FOLDER: a/ and b/), both play without a network after a visit; a
+// third (c/) published with a file that is not its own says that it cannot
+// be kept, plays on, and is kept on the first visit after the right file is
+// in place. The browser reports no error on the way.
 // Usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL HOST_FOLDER]
 import { copyFileSync, mkdirSync, readFileSync, statSync, utimesSync } from 'node:fs';
 import { chromium, devices } from 'playwright-core';
@@ -219,11 +220,16 @@ try {
   await d.foto('4-resposta');
   ok(`e2-e4 slid and black answered after ${((Date.now() - t0) / 1000).toFixed(1)} s`);
 
-  // 5. Return pauses: the blue banner over the board.
-  await page.keyboard.press('Enter');
+  // 5. Return pauses: the blue banner over the board. Held down, the key
+  // repeats, which does not take the banner down again.
+  await page.keyboard.down('Enter');
+  await page.keyboard.down('Enter');
+  await page.keyboard.up('Enter');
   await d.espera('Return did not show the banner', async () => (await d.conta(FAIXA)) > 1000, 5000);
+  await page.waitForTimeout(300);
+  if ((await d.conta(FAIXA)) <= 1000) throw new Error('the repeated Return took the pause banner down');
   await d.foto('5-pausa');
-  ok('Return shows the pause banner');
+  ok('Return shows the pause banner, and holding it down does not toggle the pause again');
 
   // 6. A phone: the board fits upright and sideways, and taps play. A tap on
   // a1's rook, which cannot move, shows "Movimento inválido!" for 1.5 s,
