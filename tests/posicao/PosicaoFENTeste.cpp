@@ -83,7 +83,6 @@ TEST(PosicaoFEN, EntradaRuimEhRecusadaComUmaMensagem) {
         "4k3/8/8/8/8/8/8/4K3 w - - -5 1",
         "4k3/8/8/8/8/8/8/4K3 w - - 0 1x",
         "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1 junk",  // a seventh field
-        "4k3/8/8/8/8/8/8/4K3 w - - 0 1 0",
     };
     for (const char* fen : ruins) {
         Jogo jogo(nullptr);
@@ -94,10 +93,6 @@ TEST(PosicaoFEN, EntradaRuimEhRecusadaComUmaMensagem) {
         // The game is left on a usable start position.
         EXPECT_EQ(Jogo::REI, jogo.getPeca(4, 7)->getTipo()) << fen;
     }
-    // Some programs write a fullmove number of 0.
-    Jogo jogo(nullptr);
-    std::string erro;
-    EXPECT_TRUE(PosicaoFEN::carrega(&jogo, "4k3/8/8/8/8/8/8/4K3 w - - 0 0", &erro)) << erro;
 }
 
 TEST(PosicaoFEN, Notacao) {

@@ -2,21 +2,18 @@
 // server that sends no special header: the opening screen matches the
 // desktop game's opening frame, "Jogar" shows the board and starts the music,
 // a click on e2 marks e3 and e4, e2-e4 slides and black answers, Return
-// shows the pause banner (a held Return does not take it down). On a phone
-// the board fits the screen both ways up and taps play, also while a message
-// is waited out. After that visit the page reloads with no network. On a
-// host that publishes two builds under two folders (HOST_URL serving
-// HOST_FOLDER: a/ and b/), both play without a network after a visit; a
-// third (c/) published with a file that is not its own says that it cannot
-// be kept, plays on, and is kept on the first visit after the right file is
-// in place. The browser reports no error on the way.
-// Usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL HOST_FOLDER]
-import { copyFileSync, mkdirSync, readFileSync, statSync, utimesSync } from 'node:fs';
+// shows the pause banner. On a phone the board fits the screen both ways up
+// and taps play, also while a message is waited out. After that visit the
+// page reloads with no network; two builds under two folders of one host
+// (HOST_URL a/ and b/) both do after a visit to each. The browser reports no
+// error on the way.
+// Usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL]
+import { mkdirSync, readFileSync } from 'node:fs';
 import { chromium, devices } from 'playwright-core';
 
-const [url, abertura, pasta, hospedeiro, pastaHospedeiro] = process.argv.slice(2);
+const [url, abertura, pasta, hospedeiro] = process.argv.slice(2);
 if (!pasta) {
-  console.error('usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL HOST_FOLDER]');
+  console.error('usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL]');
   process.exit(2);
 }
 mkdirSync(pasta, { recursive: true });
@@ -34,7 +31,7 @@ const browser = await chromium.launch({
   args: ['--no-sandbox', '--mute-audio', '--disable-gpu', '--disable-quic', '--no-first-run',
          '--disable-background-networking', '--disable-component-update', '--disable-sync'],
 });
-const fim = setTimeout(() => falha('the scenario took more than 300 s'), 300000);
+const fim = setTimeout(() => falha('the scenario took more than 180 s'), 180000);
 
 let page = null;
 async function falha(motivo) {
@@ -220,16 +217,11 @@ try {
   await d.foto('4-resposta');
   ok(`e2-e4 slid and black answered after ${((Date.now() - t0) / 1000).toFixed(1)} s`);
 
-  // 5. Return pauses: the blue banner over the board. Held down, the key
-  // repeats, which does not take the banner down again.
-  await page.keyboard.down('Enter');
-  await page.keyboard.down('Enter');
-  await page.keyboard.up('Enter');
+  // 5. Return pauses: the blue banner over the board.
+  await page.keyboard.press('Enter');
   await d.espera('Return did not show the banner', async () => (await d.conta(FAIXA)) > 1000, 5000);
-  await page.waitForTimeout(300);
-  if ((await d.conta(FAIXA)) <= 1000) throw new Error('the repeated Return took the pause banner down');
   await d.foto('5-pausa');
-  ok('Return shows the pause banner, and holding it down does not toggle the pause again');
+  ok('Return shows the pause banner');
 
   // 6. A phone: the board fits upright and sideways, and taps play. A tap on
   // a1's rook, which cannot move, shows "Movimento inválido!" for 1.5 s,
@@ -263,75 +255,35 @@ try {
 
   // 7. After that one visit the page keeps its files: a reload without a
   // network still opens the game.
-  await d.espera('the page kept no files', () => page.evaluate(async () => {
+  const guardada = (p) => naPagina(p).espera('the page kept no files', () => p.evaluate(async () => {
     const r = await navigator.serviceWorker.getRegistration();
-    return Boolean(r && r.active) || 'no active service worker';
+    return (r && r.active && r.active.state === 'activated') || 'no activated service worker';
   }), 30000);
+  await guardada(page);
   await contexto.setOffline(true);
   await page.reload();
   await abre(page, 'offline');
   await d.foto('8-sem-rede');
   ok('with the network off, a reload draws the opening screen');
 
+  // 8. Two builds under two folders of one host (a release and a beta):
+  // each keeps its own files, so both play without a network.
   if (hospedeiro) {
-    // 8. Two builds under two folders of one host (a release and a beta):
-    // each keeps its own files, so both play without a network.
-    const casa2 = await browser.newContext({ viewport: { width: 800, height: 800 }, deviceScaleFactor: 1 });
-    const p2 = await casa2.newPage();
+    const outro = await browser.newContext({ viewport: { width: 800, height: 800 }, deviceScaleFactor: 1 });
+    const p2 = await outro.newPage();
     ouve(p2);
-    const h = naPagina(p2);
-    const guardada = (pg, oque) => naPagina(pg).espera(`${oque} kept no files`, () => pg.evaluate(async () => {
-      const r = await navigator.serviceWorker.getRegistration();
-      return (r && r.active && r.active.state === 'activated') || 'no activated service worker';
-    }), 30000);
     for (const dir of ['a/', 'b/']) {
       await p2.goto(hospedeiro + dir);
       await abre(p2, dir);
-      await guardada(p2, dir);
+      await guardada(p2);
     }
-    const lojas = await p2.evaluate(() => caches.keys());
-    await casa2.setOffline(true);
+    await outro.setOffline(true);
     for (const dir of ['a/', 'b/', 'a/']) {
       await p2.goto(hospedeiro + dir);
       await abre(p2, `${dir} without a network`);
     }
-    await h.foto('9-dois-builds-sem-rede');
-    await casa2.setOffline(false);
-    ok(`two builds under a/ and b/ of one host both play without a network (stores: ${lojas.join(', ')})`);
-
-    // 9. c/ was published with another build's large icon: the page cannot
-    // be kept, says so on the page and in the console, and plays on.
-    const p3 = await casa2.newPage();
-    const avisos = [];
-    p3.on('pageerror', (e) => erros.push(`page error: ${e.message}`));
-    p3.on('console', (m) => {
-      if (m.text().includes('could not be kept for play without a network')) avisos.push(m.text());
-      else if (m.type() === 'error' || m.text().startsWith('xadrez:')) erros.push(`console: ${m.text()}`);
-    });
-    const c = naPagina(p3);
-    await p3.goto(hospedeiro + 'c/');
-    await abre(p3, 'c/');
-    await c.espera('no notice that c/ cannot be kept', () => p3.evaluate(() =>
-      !document.getElementById('semrede').hidden), 30000);
-    await c.foto('10-aviso-sem-rede');
-    if (avisos.length !== 1) throw new Error(`one line in the console expected, got: ${avisos.join(' | ')}`);
-    await c.clica({ x: 320, y: 444 });
-    await c.espera('"Jogar" did not show the board under the notice', c.tabuleiro, 10000);
-    ok(`a page with a file not its own plays on and says so (${avisos[0]})`);
-
-    // 10. The publish completed: the right icon, older than the wrong one the
-    // browser's cache holds now. The next visit keeps the page.
-    const certo = `${pastaHospedeiro}/a/icone-512.png`;
-    copyFileSync(certo, `${pastaHospedeiro}/c/icone-512.png`);
-    const { atime, mtime } = statSync(certo);
-    utimesSync(`${pastaHospedeiro}/c/icone-512.png`, atime, mtime);
-    avisos.length = 0;
-    await p3.reload();
-    await abre(p3, 'c/ completed');
-    await guardada(p3, 'c/ completed');
-    if (avisos.length) throw new Error(`c/ still cannot be kept: ${avisos.join(' | ')}`);
-    ok('once the right file is published the next visit keeps the page, past the wrong copy in the browser\'s cache');
-    await casa2.close();
+    await naPagina(p2).foto('9-dois-builds-sem-rede');
+    ok('two builds under a/ and b/ of one host both play without a network');
   }
 
   if (erros.length) throw new Error(`the browser reported errors:\n  ${erros.join('\n  ')}`);
