@@ -40,6 +40,8 @@ public:
     int verificaEProcessaXequeMate();
 
 private:
+    // Under the game's lock: whether the game screen is still shown.
+    bool isTelaDoJogo();
     void deseleciona();
     void alternaSom();
     bool acionaCasa(int col, int lin);
