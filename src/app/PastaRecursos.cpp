@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include <SDL.h>
@@ -56,12 +57,17 @@ std::vector<std::string> PastaRecursos::getArquivos() {
     return arquivos;
 }
 
+// A file counts only when its first byte can be read: an empty or
+// unreadable copy is no more use than none, and must not win a tie.
 int PastaRecursos::contaArquivos(const std::string& pasta) {
     std::error_code erro;
     fs::path base = fs::u8path(pasta);
     int n = 0;
     for (const std::string& arquivo : getArquivos()) {
-        if (fs::is_regular_file(base / arquivo, erro)) n++;
+        fs::path caminho = base / arquivo;
+        if (!fs::is_regular_file(caminho, erro)) continue;
+        std::ifstream leitura(caminho, std::ios::binary);
+        if (leitura.get() != std::ifstream::traits_type::eof()) n++;
     }
     return n;
 }

@@ -21,15 +21,16 @@ public:
     // working directory.
     const std::vector<std::string>& getCandidatas() const { return candidatas; }
 
-    // The folder that holds the most of the game's files, the first of
-    // them on a tie; empty when none holds any.
+    // The folder that holds the most of the game's usable files, the first
+    // of them on a tie; empty when none holds any.
     std::string localiza() const;
 
     // How many of the game's own files (pictures, tunes, effects, the
-    // font) the folder holds. Counting them, not folders, keeps a home
-    // folder with unrelated img/ and audio/ out and lets a stray arial.ttf
-    // lose to a complete copy, while a copy missing a file still wins;
-    // what is missing there is reported when it is loaded.
+    // font) the folder holds that can be read and are not empty. Counting
+    // them, not folders, keeps a home folder with unrelated img/ and audio/
+    // out and lets a stray arial.ttf or a folder of empty copies lose to a
+    // complete copy, while a copy missing a file still wins; what is
+    // missing there is reported, with the folder, when it is loaded.
     static int contaArquivos(const std::string& pasta);
 
     // Every file the game loads, relative to its folder.

@@ -1,6 +1,9 @@
 #include "audio/JogoAudio.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 namespace {
 
@@ -22,11 +25,26 @@ const char* const EFEITOS_ARQ[8] = {
     "audio/empatou.wav",       "audio/beep.wav",
 };
 
-void relataFalha(const char* arquivo) {
-    std::fprintf(stderr, "xadrez: cannot load %s: %s\n", arquivo, Mix_GetError());
+// Named within the game's folder (the working directory), so that the user
+// knows which copy of the files to look at.
+void relataFalha(const char* arquivo, const char* motivo) {
+    std::error_code erro;
+    std::string caminho = (std::filesystem::current_path(erro) / arquivo).u8string();
+    std::fprintf(stderr, "xadrez: cannot load %s: %s\n", caminho.c_str(), motivo);
 }
 
+void relataFalha(const char* arquivo) { relataFalha(arquivo, Mix_GetError()); }
+
 Mix_Music* carregaMusica(const char* arquivo) {
+    // The mixer takes an empty tune file and then, playing it in a loop,
+    // restarts it without end in the audio thread, which never lets go.
+    SDL_RWops* leitura = SDL_RWFromFile(arquivo, "rb");
+    Sint64 tamanho = leitura != nullptr ? SDL_RWsize(leitura) : -1;
+    if (leitura != nullptr) SDL_RWclose(leitura);
+    if (tamanho == 0) {
+        relataFalha(arquivo, "the file is empty");
+        return nullptr;
+    }
     Mix_Music* m = Mix_LoadMUS(arquivo);
     if (m == nullptr) relataFalha(arquivo);
     return m;

@@ -266,6 +266,13 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
     jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogadaComputador, pecaComputador));
 }
 
+// The window picks the screen an event goes to before the handler takes the
+// game's lock; by then the tick may have restarted the game and shown the
+// opening screen, and the event belongs to no game any more.
+bool JogoGraficoControlador::isTelaDoJogo() {
+    return sistema->getGUI()->getGraficoTipo() == GUI::TELA_JOGO;
+}
+
 void JogoGraficoControlador::alternaSom() {
     Jogo* jogo = sistema->getJogo();
     jogo->setAudioLigado(!jogo->isAudioLigado());
@@ -312,6 +319,9 @@ void JogoGraficoControlador::mousePressionado(int x, int y) {
     Jogo* jogo = sistema->getJogo();
     GUI* gui = sistema->getGUI();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    if (!isTelaDoJogo()) {
+        return;
+    }
 
     // A click hides the keyboard's cursor until the next arrow key.
     if (jogo->isCursorVisivel()) {
@@ -513,6 +523,9 @@ void JogoGraficoControlador::teclaPressionada(int tecla) {
     if (acionaRegistro(botaoDaTecla(tecla))) return;
     Jogo* jogo = sistema->getJogo();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    if (!isTelaDoJogo()) {
+        return;
+    }
     if (tecla == GUI::TECLA_M) {
         alternaSom();
     }

@@ -50,6 +50,8 @@ public:
     bool cola(std::string* recusa);
 
 private:
+    // Under the game's lock: whether the game screen is still shown.
+    bool isTelaDoJogo();
     void deseleciona();
     void alternaSom();
     bool acionaCasa(int col, int lin);

@@ -1,9 +1,11 @@
 #include "desenho/DesenhoApoio.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <mutex>
 #include <set>
 #include <string>
+#include <system_error>
 
 #include <SDL_image.h>
 
@@ -15,7 +17,10 @@ SDL_Surface* DesenhoApoio::carregaIMG(const char* arquivo) {
         static std::set<std::string> avisados;
         std::lock_guard<std::mutex> guarda(trava);
         if (avisados.insert(arquivo).second) {
-            std::fprintf(stderr, "xadrez: cannot load %s: %s\n", arquivo, IMG_GetError());
+            // Named within the game's folder (the working directory).
+            std::error_code erro;
+            std::string caminho = (std::filesystem::current_path(erro) / arquivo).u8string();
+            std::fprintf(stderr, "xadrez: cannot load %s: %s\n", caminho.c_str(), IMG_GetError());
         }
     }
     return img;

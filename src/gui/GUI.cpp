@@ -36,6 +36,22 @@ const char* achaSoundFont() {
     return nullptr;
 }
 
+// Held down, a key comes again and again; these move a cursor or a
+// highlight on, as users expect. Every other key acts once per press.
+bool isTeclaQueRepete(int codigo) {
+    switch (codigo) {
+        case GUI::TECLA_CIMA:
+        case GUI::TECLA_BAIXO:
+        case GUI::TECLA_ESQUERDA:
+        case GUI::TECLA_DIREITA:
+        case GUI::TECLA_TAB:
+        case GUI::TECLA_TAB_VOLTA:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 GUI::GUI(GUI_Driver* driver)
@@ -119,7 +135,9 @@ bool GUI::inicializaBibliotecas(const std::string& titulo, int largura, int altu
     infoFonte = TTF_OpenFont("arial.ttf", 18);
     coordenadaFonte = TTF_OpenFont("arial.ttf", 12);
     if (fonte == nullptr || infoFonte == nullptr || coordenadaFonte == nullptr) {
-        std::fprintf(stderr, "xadrez: cannot open the font arial.ttf: %s; texts are not drawn\n",
+        std::error_code erro;
+        std::string caminho = (std::filesystem::current_path(erro) / "arial.ttf").u8string();
+        std::fprintf(stderr, "xadrez: cannot open the font %s: %s; texts are not drawn\n", caminho.c_str(),
                      TTF_GetError());
     }
 
@@ -243,6 +261,9 @@ void GUI::despacha(const SDL_Event& evento) {
                         codigo = TECLA_COLAR;
                     }
                     break;
+            }
+            if (evento.key.repeat != 0 && !isTeclaQueRepete(codigo)) {
+                break;
             }
             if (tipo == TELA_ABERTURA && codigo != 0 && aberturaGraficoListener != nullptr) {
                 aberturaGraficoListener->teclaPressionada(codigo);

@@ -91,6 +91,10 @@ static bool carregaPosicao(Jogo* jogo, const std::string& fen, std::string* erro
         return falha(erro, "not a FEN position: expected at least the board and the side to move");
     }
     in >> roque >> enPassant >> relogio >> numeroDoLance;
+    std::string sobra;
+    if (in >> sobra) {
+        return falha(erro, "bad FEN: '" + sobra + "' after the sixth field (the fullmove number)");
+    }
 
     std::vector<PecaFEN> pecas;
     int x = 0, y = 0;

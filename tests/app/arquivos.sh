@@ -37,15 +37,22 @@ cp "$pasta/arial.ttf" "$tmp/x y/"
 joga "$jogo" "$tmp/x y"
 sem_faltas "the built game started from a folder holding only arial.ttf"
 
+# Empty copies of every file, in the working directory that wins a tie, do
+# not count: the build's complete folder is taken.
+mkdir -p "$tmp/vazios/img" "$tmp/vazios/audio"
+(cd "$pasta" && find img audio arial.ttf -type f -o -type l) | while read -r f; do : > "$tmp/vazios/$f"; done
+joga "$jogo" "$tmp/vazios"
+sem_faltas "the built game started from a folder of empty copies of its files"
+
 # A copy without the opening picture is still the game's folder: the game
-# starts from it and says so once.
+# starts from it and says so once, naming the folder.
 mkdir "$tmp/sem-abertura"
 cp -RL "$pasta/img" "$pasta/audio" "$pasta/arial.ttf" "$jogo" "$tmp/sem-abertura/"
 rm "$tmp/sem-abertura/img/abertura.png"
 joga "$tmp/sem-abertura/$(basename "$jogo")" "$tmp/vazia"
 [ "$rc" -eq 0 ] || falha "without img/abertura.png: status $rc"
-[ "$(echo "$erros" | grep -c .)" -eq 1 ] && echo "$erros" | grep -q "img/abertura.png" ||
-  falha "without img/abertura.png one line naming it expected, got: $erros"
+[ "$(echo "$erros" | grep -c .)" -eq 1 ] && echo "$erros" | grep -q "$tmp/sem-abertura/img/abertura.png" ||
+  falha "without img/abertura.png one line naming it in its folder expected, got: $erros"
 
 mkdir "$tmp/so"
 cp "$jogo" "$tmp/so/xadrez"

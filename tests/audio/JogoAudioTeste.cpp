@@ -106,6 +106,7 @@ public:
         poe("jogo-fundo.mid", midi(67));
     }
     void entra() { ASSERT_EQ(0, chdir(raiz.c_str())); }
+    const std::string& getRaiz() const { return raiz; }
 
 private:
     std::string raiz;
@@ -385,12 +386,17 @@ TEST_F(MixerTeste, ArquivoAusenteOuIlegivelNaoDerrubaEAvisaUmaVez) {
         std::string nome = std::string(EFEITOS[id - 1]) + ".wav";
         pasta.poe(nome, id == 4 ? std::string("not a sound file at all") : wav(quadrosDoEfeito(id)));
     }
-    pasta.poe("jogo-fundo.mid", midi(67));  // the opening tune is missing
+    // The opening tune is empty: the mixer would take it, then restart it
+    // without end in its audio thread.
+    pasta.poe("abertura-fundo.mid", "");
+    pasta.poe("jogo-fundo.mid", midi(67));
 
     std::string saida = inicializaEm(pasta);
-    EXPECT_EQ(1, contaOcorrencias(saida, "xadrez: cannot load audio/captura.wav: ")) << saida;
-    EXPECT_EQ(1, contaOcorrencias(saida, "xadrez: cannot load audio/xeque.wav: ")) << saida;
-    EXPECT_EQ(1, contaOcorrencias(saida, "xadrez: cannot load audio/abertura-fundo.mid: ")) << saida;
+    // Named within their folder.
+    std::string pastaAudio = "xadrez: cannot load " + pasta.getRaiz() + "/audio/";
+    EXPECT_EQ(1, contaOcorrencias(saida, pastaAudio + "captura.wav: ")) << saida;
+    EXPECT_EQ(1, contaOcorrencias(saida, pastaAudio + "xeque.wav: ")) << saida;
+    EXPECT_EQ(1, contaOcorrencias(saida, pastaAudio + "abertura-fundo.mid: the file is empty")) << saida;
     EXPECT_EQ(3, contaOcorrencias(saida, "xadrez: cannot load ")) << saida;
     EXPECT_EQ(nullptr, audio.getEfeito(3));
     EXPECT_EQ(nullptr, audio.getEfeito(4));
@@ -416,7 +422,7 @@ TEST_F(MixerTeste, ArquivoAusenteOuIlegivelNaoDerrubaEAvisaUmaVez) {
     EXPECT_EQ(1, Mix_Playing(-1));
     audio.setMusica(10);
     EXPECT_TRUE(Mix_PlayingMusic());
-    // Back to the missing opening tune: the game tune stops, nothing starts.
+    // Back to the opening tune that did not load: the game tune stops, nothing starts.
     audio.setMusica(9);
     EXPECT_FALSE(Mix_PlayingMusic());
     EXPECT_EQ(0, audio.getMusica());

@@ -55,8 +55,10 @@ TEST_F(Controles, EnterPausaEDespausa) {
 
 // Return pressed as the tick enters its timed-message step must not let the
 // tick wait out the old message's time and take "Pausa!" down. The test ticks
-// a controller of its own (the opening screen is shown: the game thread idles).
+// a controller of its own; the game thread's ticks leave this game alone (the
+// human is to move, then the game is paused).
 TEST_F(Controles, PausaFicaQuandoEnterCruzaOFimDeUmaMensagem) {
+    comecaJogo();
     JogoGraficoControlador c(s);
     std::thread tique;
     auto inicio = std::chrono::steady_clock::now();
@@ -73,6 +75,21 @@ TEST_F(Controles, PausaFicaQuandoEnterCruzaOFimDeUmaMensagem) {
     std::lock_guard<std::recursive_mutex> t(trava());
     EXPECT_TRUE(jogo->isPausa());
     EXPECT_EQ("Pausa!", mensagem());
+}
+
+// Escape, the tick's restart, then a click and a second Escape that the
+// window had handed to the game screen: they must leave the fresh game alone.
+TEST_F(Controles, EntradaDeUmJogoAbandonadoNaoAgeNoSeguinte) {
+    JogoGraficoControlador c(s);
+    std::lock_guard<std::recursive_mutex> t(trava());  // as the window thread holds it
+    gui->setGraficoTipo(GUI::TELA_JOGO);
+    c.teclaPressionada(GUI::TECLA_ESC);
+    c.executando();
+    c.mousePressionado(jogo->getTela()->getX(4), jogo->getTela()->getY(6));  // e2
+    c.teclaPressionada(GUI::TECLA_ESC);
+    EXPECT_EQ(GUI::TELA_ABERTURA, gui->getGraficoTipo());
+    EXPECT_FALSE(jogo->isFim());
+    EXPECT_EQ(nullptr, jogo->getJogadorJogadaPeca());
 }
 
 TEST_F(Controles, PausaParaOComputador) {

@@ -190,7 +190,7 @@ TEST(AberturaGrafico, SemFundoPretoENivelForaDaTabelaSemNome) {
         testing::internal::CaptureStderr();
         CenaAbertura cena(gui, imagens);
         std::string erros = testing::internal::GetCapturedStderr();
-        EXPECT_NE(std::string::npos, erros.find("xadrez: cannot load img/abertura.png: ")) << erros;
+        EXPECT_NE(std::string::npos, erros.find("xadrez: cannot load " + imagens.getDir() + "/img/abertura.png: ")) << erros;
 
         cena.jogo.setNivel(false, 9);
         cena.jogo.setNivel(true, 2);

@@ -125,9 +125,9 @@ TEST(JogoGrafico, ImagemFaltandoAvisadaUmaVezEPulada) {
             EXPECT_EQ(640 - ImagensTeste::AUDIO_DESLIGADO_W - 25, bt.x);
             EXPECT_COR(pixel(tela, bt.x + 2, bt.y + 2), 225, 225, 225);
         }
-        EXPECT_EQ(1, conta(erros, "xadrez: cannot load img/peao-branco.png: ")) << erros;
-        EXPECT_EQ(1, conta(erros, "xadrez: cannot load img/rei-preto.png: ")) << erros;
-        EXPECT_EQ(1, conta(erros, "xadrez: cannot load img/audio-ligado.png: ")) << erros;
+        EXPECT_EQ(1, conta(erros, "xadrez: cannot load " + imagens.getDir() + "/img/peao-branco.png: ")) << erros;
+        EXPECT_EQ(1, conta(erros, "xadrez: cannot load " + imagens.getDir() + "/img/rei-preto.png: ")) << erros;
+        EXPECT_EQ(1, conta(erros, "xadrez: cannot load " + imagens.getDir() + "/img/audio-ligado.png: ")) << erros;
         EXPECT_EQ(3, conta(erros, "\n")) << erros;
     });
 }

@@ -68,10 +68,11 @@ public:
     std::vector<SDL_Event> eventos;
 };
 
-SDL_Event tecla(SDL_Scancode sc, SDL_Keycode sym = 0, Uint16 mod = 0) {
+SDL_Event tecla(SDL_Scancode sc, SDL_Keycode sym = 0, Uint16 mod = 0, Uint8 repete = 0) {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;
     e.key.keysym = SDL_Keysym{sc, sym, mod, 0};
+    e.key.repeat = repete;
     return e;
 }
 
@@ -156,6 +157,10 @@ TEST(GUI, TelaDeJogoRecebeAsTeclasMovimentoECliques) {
                               tecla(SDL_SCANCODE_SEMICOLON, SDLK_m), tecla(SDL_SCANCODE_M, SDLK_COMMA),
                               tecla(SDL_SCANCODE_BACKSPACE), tecla(SDL_SCANCODE_W, SDLK_z, KMOD_LCTRL),
                               tecla(SDL_SCANCODE_Z, SDLK_z), tecla(SDL_SCANCODE_G, SDLK_g),
+                              // Held down, only the arrows and Tab act again.
+                              tecla(SDL_SCANCODE_RETURN, 0, 0, 1), tecla(SDL_SCANCODE_ESCAPE, 0, 0, 1),
+                              tecla(SDL_SCANCODE_SPACE, 0, 0, 1), tecla(SDL_SCANCODE_M, SDLK_m, 0, 1),
+                              tecla(SDL_SCANCODE_UP, 0, 0, 1), tecla(SDL_SCANCODE_TAB, SDLK_TAB, KMOD_LSHIFT, 1),
                               clique(5, 6, SDL_BUTTON_RIGHT), sair()});
     m.liga(&janela);
     m.gui.setGraficoTipo(GUI::TELA_JOGO);
@@ -165,6 +170,7 @@ TEST(GUI, TelaDeJogoRecebeAsTeclasMovimentoECliques) {
                                          "jogo.tecla 2", "jogo.tecla 3", "jogo.tecla 4", "jogo.tecla 5",
                                          "jogo.tecla 6", "jogo.tecla 7", "jogo.tecla 8", "jogo.tecla 9",
                                          "jogo.tecla 10", "jogo.tecla 11", "jogo.tecla 11", "jogo.tecla 12",
+                                         "jogo.tecla 4", "jogo.tecla 9",
                                          "jogo.clique 5,6", "janelaFechada", "finalizando"};
     EXPECT_EQ(esperado, m.r.chamadas);
     EXPECT_GE(m.desenhosJogo.load(), 1);

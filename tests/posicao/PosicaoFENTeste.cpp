@@ -82,6 +82,7 @@ TEST(PosicaoFEN, EntradaRuimEhRecusadaComUmaMensagem) {
         "4k3/8/8/8/8/8/8/4K3 w - - abc 100",                  // the clocks: whole numbers only
         "4k3/8/8/8/8/8/8/4K3 w - - -5 1",
         "4k3/8/8/8/8/8/8/4K3 w - - 0 1x",
+        "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1 junk",  // a seventh field
     };
     for (const char* fen : ruins) {
         Jogo jogo(nullptr);

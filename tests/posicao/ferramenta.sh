@@ -21,6 +21,7 @@ saida=$("$tool" jogadas "4k3/1P6/8/8/8/8/8/4K3 w - -")
 echo "$saida" | grep -qx "b7b8q" || falha "promotion should be written b7b8q"
 saida=$("$tool" jogadas "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1")
 echo "$saida" | grep -qx "e5d6" || falha "en passant e5d6 should be offered after d7d5"
+"$tool" jogadas "4k3/8/8/8/8/8/8/4K3 w - - 0 0" >/dev/null || falha "a fullmove number of 0 should be taken"
 saida=$("$tool" jogadas "r3k2r/8/8/8/8/8/8/R3K2R b kq -")
 echo "$saida" | grep -qx "e8c8" || falha "castling should be the king's move e8c8"
 
@@ -28,6 +29,7 @@ for args in "perft 0 $inicio" "perft -1 $inicio" "perft x $inicio" "jogadas not-
             "jogadas 8/8/8/8/8/8/8/8_w_-_-" "jogadas 4k3/8/8/8/8/8/8/4K2K_w_-_-" \
             "jogadas 4k2P/8/8/8/8/8/8/4K3_w_-_-" "jogadas 4k3/p7/8/8/8/8/8/4RK2_w_-_-_0_1" \
             "jogadas 4k3/3n4/8/3pP3/8/8/8/4K3_w_-_d6_0_1" "jogadas 4k3/8/8/8/8/8/8/4K3_w_-_-_-5_1" \
+            "jogadas rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR_w_KQkq_-_0_1_junk" \
             "desconhecido" ""; do
   # shellcheck disable=SC2086
   set -- $(echo "$args" | tr '_' ' ')

@@ -105,6 +105,7 @@ TEST(PartidaUCI, EntradaRuimDeixaAPosicao) {
         {"fen 4k3/p7/8/8/8/8/8/4RK2 w - - 0 1", "black is in check with white to move"},
         {"fen 4k3/3n4/8/3pP3/8/8/8/4K3 w - d6 0 1", "d6 and d7 must be empty"},
         {"fen 4k3/8/8/8/8/8/8/4K3 w - - +5 1", "halfmove clock"},
+        {"fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1 junk moves e2e4", "junk"},
         {"moves e2e4", "startpos or fen"},
         {"", "startpos or fen"},
     };

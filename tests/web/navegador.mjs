@@ -4,14 +4,16 @@
 // a click on e2 marks e3 and e4, e2-e4 slides and black answers, Return
 // shows the pause banner. On a phone the board fits the screen both ways up
 // and taps play, also while a message is waited out. After that visit the
-// page reloads with no network. The browser reports no error on the way.
-// Usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER
+// page reloads with no network; two builds under two folders of one host
+// (HOST_URL a/ and b/) both do after a visit to each. The browser reports no
+// error on the way.
+// Usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL]
 import { mkdirSync, readFileSync } from 'node:fs';
 import { chromium, devices } from 'playwright-core';
 
-const [url, abertura, pasta] = process.argv.slice(2);
+const [url, abertura, pasta, hospedeiro] = process.argv.slice(2);
 if (!pasta) {
-  console.error('usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER');
+  console.error('usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL]');
   process.exit(2);
 }
 mkdirSync(pasta, { recursive: true });
@@ -253,15 +255,36 @@ try {
 
   // 7. After that one visit the page keeps its files: a reload without a
   // network still opens the game.
-  await d.espera('the page kept no files', () => page.evaluate(async () => {
+  const guardada = (p) => naPagina(p).espera('the page kept no files', () => p.evaluate(async () => {
     const r = await navigator.serviceWorker.getRegistration();
-    return Boolean(r && r.active) || 'no active service worker';
+    return (r && r.active && r.active.state === 'activated') || 'no activated service worker';
   }), 30000);
+  await guardada(page);
   await contexto.setOffline(true);
   await page.reload();
   await abre(page, 'offline');
   await d.foto('8-sem-rede');
   ok('with the network off, a reload draws the opening screen');
+
+  // 8. Two builds under two folders of one host (a release and a beta):
+  // each keeps its own files, so both play without a network.
+  if (hospedeiro) {
+    const outro = await browser.newContext({ viewport: { width: 800, height: 800 }, deviceScaleFactor: 1 });
+    const p2 = await outro.newPage();
+    ouve(p2);
+    for (const dir of ['a/', 'b/']) {
+      await p2.goto(hospedeiro + dir);
+      await abre(p2, dir);
+      await guardada(p2);
+    }
+    await outro.setOffline(true);
+    for (const dir of ['a/', 'b/', 'a/']) {
+      await p2.goto(hospedeiro + dir);
+      await abre(p2, `${dir} without a network`);
+    }
+    await naPagina(p2).foto('9-dois-builds-sem-rede');
+    ok('two builds under a/ and b/ of one host both play without a network');
+  }
 
   if (erros.length) throw new Error(`the browser reported errors:\n  ${erros.join('\n  ')}`);
   ok('no error in the browser');
