@@ -70,9 +70,12 @@ void AberturaGraficoControlador::entraNoJogo() {
 
 // A game pasted starts at once; a refusal shows for a moment under the menu
 // (the screen has no banner), and a timer asks for the frame that clears it.
+// The clipboard is read without the game's lock.
 void AberturaGraficoControlador::cola() {
     std::string recusa;
-    if (sistema->getJogoGraficoControlador()->cola(&recusa)) {
+    bool colou = sistema->getJogoGraficoControlador()->cola(GUI::TELA_ABERTURA, &recusa);
+    std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    if (colou) {
         entraNoJogo();
         return;
     }
@@ -96,6 +99,10 @@ void AberturaGraficoControlador::destaca(int opcao) {
 // The keys move the mouse's own highlight through the three options,
 // wrapping around, and act on it as a click would.
 void AberturaGraficoControlador::teclaPressionada(int tecla) {
+    if (tecla == GUI::TECLA_COLAR) {
+        cola();
+        return;
+    }
     std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
     int opcao = sistema->getAberturaGrafico()->getOpcao();
     switch (tecla) {
@@ -114,9 +121,7 @@ void AberturaGraficoControlador::teclaPressionada(int tecla) {
                 sistema->getGUI()->repinta();
             }
             break;
-        case GUI::TECLA_COLAR:
-            cola();
-            break;
+
         default:
             break;
     }

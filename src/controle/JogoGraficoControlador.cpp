@@ -658,7 +658,8 @@ int JogoGraficoControlador::registroEm(int x, int y) {
     Jogo* jogo = sistema->getJogo();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
     JogoGrafico* grafico = sistema->getJogoGrafico();
-    if (grafico->getPromocaoDesenho()->isAberta() && grafico->getPromocaoDesenho()->getOpcaoEm(jogo, x, y) >= 0) {
+    if (!isTelaDoJogo() ||
+        (grafico->getPromocaoDesenho()->isAberta() && grafico->getPromocaoDesenho()->getOpcaoEm(jogo, x, y) >= 0)) {
         return 0;
     }
     int botao = grafico->getControlesDesenho()->getBotaoEm(x, y);
@@ -691,6 +692,9 @@ bool JogoGraficoControlador::acionaRegistro(int botao) {
 
 void JogoGraficoControlador::alternaLista() {
     std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    if (!isTelaDoJogo()) {
+        return;
+    }
     ListaDesenho* lista = sistema->getJogoGrafico()->getListaDesenho();
     lista->setVisivel(!lista->isVisivel());
     sistema->getGUI()->repinta();
@@ -707,6 +711,9 @@ void JogoGraficoControlador::copia() {
     PartidaPGN::Etiquetas etiquetas;
     {
         std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        if (!isTelaDoJogo()) {
+            return;
+        }
         fen = jogo->getFENInicial();
         registro = jogo->getRegistro();
         etiquetas.data = PartidaPGN::data(inicio);
@@ -721,14 +728,14 @@ void JogoGraficoControlador::copia() {
 
 void JogoGraficoControlador::colaNoJogo() {
     std::string recusa;
-    if (!cola(&recusa)) {
+    if (!cola(GUI::TELA_JOGO, &recusa) && !recusa.empty()) {
         std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
         sistema->getJogoAudio()->setNumAudio(8);
         setMensagem(recusa, tempoCurto);
     }
 }
 
-bool JogoGraficoControlador::cola(std::string* recusa) {
+bool JogoGraficoControlador::cola(int tela, std::string* recusa) {
     std::string texto;
     if (!AreaTransferencia::le(&texto)) {
         *recusa = MSG_SEM_ACESSO;
@@ -743,6 +750,10 @@ bool JogoGraficoControlador::cola(std::string* recusa) {
         return false;
     }
     std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    if (sistema->getGUI()->getGraficoTipo() != tela) {
+        recusa->clear();  // the screen changed meanwhile: the paste goes with it
+        return false;
+    }
     colaPartida(colagem);
     return true;
 }

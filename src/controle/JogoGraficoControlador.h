@@ -46,8 +46,10 @@ public:
     // Reads the clipboard as a FEN or a PGN and, when it holds one, sets the
     // game up from it as a new one (the levels stay), carried out at once;
     // otherwise false with why in *recusa (Latin-1) and the game unchanged.
-    // The clipboard is read and the text checked without the game's lock.
-    bool cola(std::string* recusa);
+    // The clipboard is read and the text checked without the game's lock;
+    // when the window has left screen tela meanwhile, nothing is done and
+    // *recusa is empty.
+    bool cola(int tela, std::string* recusa);
 
 private:
     // Under the game's lock: whether the game screen is still shown.
