@@ -75,7 +75,7 @@ void ListaDesenho::desenha(Jogo* jogo, GUI* gui, SDL_Renderer* renderer) {
     SDL_BlendMode modo = SDL_BLENDMODE_NONE;
     SDL_GetRenderDrawBlendMode(renderer, &modo);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    DesenhoApoio::preencheRect(renderer, &rect, 16, 18, 26, 215);
+    DesenhoApoio::preencheRect(renderer, &rect, 16, 18, 26, 228);
     SDL_SetRenderDrawBlendMode(renderer, modo);
 
     TTF_Font* fonte = gui->getFonte();
