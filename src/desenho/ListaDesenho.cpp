@@ -89,8 +89,8 @@ void ListaDesenho::desenha(Jogo* jogo, GUI* gui, SDL_Renderer* renderer) {
     int cabem = std::max(1, (rect.h - 2 * MARGEM) / alturaLinha);
     std::size_t primeira = todas.size() > static_cast<std::size_t>(cabem) ? todas.size() - cabem : 0;
 
-    // The numbers' column is as wide as the widest number shown; the moves
-    // share the rest.
+    // The numbers' column is as wide as the widest number shown (a FEN may
+    // bring any), up to a third of the panel; the moves share the rest.
     int larguraNumero = 0;
     for (std::size_t i = primeira; i < todas.size(); i++) {
         int lw = 0, lh = 0;
@@ -99,6 +99,7 @@ void ListaDesenho::desenha(Jogo* jogo, GUI* gui, SDL_Renderer* renderer) {
         }
         larguraNumero = std::max(larguraNumero, lw);
     }
+    larguraNumero = std::min(larguraNumero, (rect.w - 2 * MARGEM) / 3);
     int xNumero = rect.x + MARGEM;
     int xBrancas = xNumero + larguraNumero + ESPACO;
     int xPretas = xBrancas + (rect.x + rect.w - MARGEM - xBrancas + ESPACO) / 2;
