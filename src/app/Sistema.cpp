@@ -5,6 +5,7 @@
 #include "animacao/Movimento.h"
 #include "controle/AberturaGraficoControlador.h"
 #include "controle/JogoGraficoControlador.h"
+#include "gui/AreaTransferencia.h"
 
 Sistema::Sistema()
     : jogo(nullptr),
@@ -57,6 +58,7 @@ Sistema::~Sistema() {
 }
 
 void Sistema::inicia() {
+    AreaTransferencia::prepara();
     aberturaGrafico->inicializa();
     jogoGrafico->inicializa();
 #ifndef __EMSCRIPTEN__

@@ -60,6 +60,7 @@ public:
     JogoGrafico* getJogoGrafico() { return jogoGrafico; }
     AlgoritmoGerenciador* getAlgoritmoGerenciador() { return algoritmoGerenciador; }
     Animacao* getAnimacao() { return animacao; }
+    JogoGraficoControlador* getJogoGraficoControlador() { return jogoGraficoControlador; }
 
 private:
     Jogo* jogo;

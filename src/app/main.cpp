@@ -36,8 +36,12 @@ const char* const AJUDA =
     "  Return             pauses and resumes\n"
     "  Escape             abandons the game\n"
     "  M                  music off and on\n"
+    "  L                  shows and hides the list of the game's moves\n"
+    "  Ctrl+C             copies the game as PGN, a finished one too\n"
+    "  Ctrl+V             plays the FEN or PGN pasted, here or on the opening screen\n"
     "In the promotion box the arrows choose, Space or Return picks, Escape closes it.\n"
-    "Mouse and touch: buttons right of the board take back and turn it.\n";
+    "Mouse and touch: buttons right of the board take back, turn it, show the list,\n"
+    "copy and paste.\n";
 
 // A fatal error: one line on standard error and, on Windows, where nobody
 // sees the standard error of a windowed program, a message box too.

@@ -1,8 +1,10 @@
 #include "controle/AberturaGraficoControlador.h"
 
 #include <mutex>
+#include <string>
 
 #include "app/Sistema.h"
+#include "controle/JogoGraficoControlador.h"
 #include "gui/Tela.h"
 
 AberturaGraficoControlador::AberturaGraficoControlador(Sistema* sistema) : sistema(sistema) {}
@@ -38,7 +40,6 @@ void AberturaGraficoControlador::mousePressionado(int x, int y) {
 
 // What a click on the option does; 0 does nothing.
 void AberturaGraficoControlador::aciona(int opcao) {
-    GUI* gui = sistema->getGUI();
     Jogo* jogo = sistema->getJogo();
     switch (opcao) {
         case 1:
@@ -52,13 +53,42 @@ void AberturaGraficoControlador::aciona(int opcao) {
             jogo->getTela()->setGirado(jogo->getNivel(true) == Jogo::HUMANO &&
                                        jogo->getNivel(false) != Jogo::HUMANO);
             sistema->getAberturaGrafico()->sobreOpcao(3);
-            sistema->getJogoAudio()->setMusica(10);
-            gui->setCursorTipo(GUI::CURSOR_SETA);
-            gui->setGraficoTipo(GUI::TELA_JOGO);
+            sistema->getJogoGraficoControlador()->registraInicio();
+            entraNoJogo();
             break;
         default:
             break;
     }
+}
+
+void AberturaGraficoControlador::entraNoJogo() {
+    GUI* gui = sistema->getGUI();
+    sistema->getJogoAudio()->setMusica(10);
+    gui->setCursorTipo(GUI::CURSOR_SETA);
+    gui->setGraficoTipo(GUI::TELA_JOGO);
+}
+
+// A game pasted starts at once; a refusal shows for a moment under the menu
+// (the screen has no banner), and a timer asks for the frame that clears it.
+// The clipboard is read without the game's lock.
+void AberturaGraficoControlador::cola() {
+    std::string recusa;
+    bool colou = sistema->getJogoGraficoControlador()->cola(GUI::TELA_ABERTURA, &recusa);
+    std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    if (colou) {
+        entraNoJogo();
+        return;
+    }
+    const Uint32 tempo = 1500;
+    sistema->getAberturaGrafico()->setAviso(recusa, tempo);
+    SDL_AddTimer(
+        tempo + 10,
+        [](Uint32, void* gui) -> Uint32 {
+            static_cast<GUI*>(gui)->repinta();
+            return 0;
+        },
+        sistema->getGUI());
+    sistema->getGUI()->repinta();
 }
 
 void AberturaGraficoControlador::destaca(int opcao) {
@@ -69,6 +99,10 @@ void AberturaGraficoControlador::destaca(int opcao) {
 // The keys move the mouse's own highlight through the three options,
 // wrapping around, and act on it as a click would.
 void AberturaGraficoControlador::teclaPressionada(int tecla) {
+    if (tecla == GUI::TECLA_COLAR) {
+        cola();
+        return;
+    }
     std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
     int opcao = sistema->getAberturaGrafico()->getOpcao();
     switch (tecla) {
@@ -87,6 +121,7 @@ void AberturaGraficoControlador::teclaPressionada(int tecla) {
                 sistema->getGUI()->repinta();
             }
             break;
+
         default:
             break;
     }

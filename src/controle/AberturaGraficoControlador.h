@@ -6,7 +6,7 @@
 class Sistema;
 
 // Opening screen: highlights the option under the mouse or the one the keys
-// move to, cycles the levels and starts the game.
+// move to, cycles the levels and starts the game, or a game pasted (Ctrl+V).
 class AberturaGraficoControlador : public AberturaGraficoListener {
 public:
     explicit AberturaGraficoControlador(Sistema* sistema);
@@ -19,6 +19,8 @@ private:
     int opcaoEm(int x, int y);
     void aciona(int opcao);
     void destaca(int opcao);
+    void entraNoJogo();
+    void cola();
 
     Sistema* sistema;
 };

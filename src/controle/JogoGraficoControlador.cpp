@@ -5,12 +5,16 @@
 #include <cstdio>
 #include <mutex>
 
+#include "Colagem.h"
+#include "PartidaPGN.h"
 #include "animacao/Movimento.h"
 #include "animacao/MovimentoSimples.h"
 #include "app/Sistema.h"
 #include "desenho/AudioLigadoDesenho.h"
 #include "desenho/ControlesDesenho.h"
+#include "desenho/ListaDesenho.h"
 #include "desenho/PromocaoDesenho.h"
+#include "gui/AreaTransferencia.h"
 #include "gui/Tela.h"
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
@@ -26,6 +30,20 @@ const char* const MSG_PRETAS = "Xeque mate, as pretas venceram!";
 const char* const MSG_EMPATE = "O jogo empatou!";
 const char* const MSG_REINICIAR = "Tecle ou clique para reiniciar.";
 const char* const MSG_ERRO = "Erro no c\xe1lculo da melhor jogada.";
+const char* const MSG_COPIADA = "Partida copiada (PGN).";
+const char* const MSG_NAO_COPIADA = "N\xe3o foi poss\xedvel copiar.";
+const char* const MSG_SEM_ACESSO = "Sem acesso \xe0 \xe1rea de transfer\xeancia.";
+const char* const MSG_NADA = "Nada para colar.";
+
+// The button of the column that a key stands for, among the record's.
+int botaoDaTecla(int tecla) {
+    switch (tecla) {
+        case GUI::TECLA_L: return ControlesDesenho::LISTA;
+        case GUI::TECLA_COPIAR: return ControlesDesenho::COPIAR;
+        case GUI::TECLA_COLAR: return ControlesDesenho::COLAR;
+        default: return 0;
+    }
+}
 }  // namespace
 
 JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
@@ -42,7 +60,8 @@ JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
       promocao(0),
       buscando(false),
       memoriaPendente(false),
-      memoriaDesfeita() {}
+      memoriaDesfeita(),
+      inicio(std::time(nullptr)) {}
 
 JogoGraficoControlador::~JogoGraficoControlador() {
     delete pecaComputador;
@@ -127,6 +146,10 @@ void JogoGraficoControlador::executando() {
         if (mensagemGeracao == geracao) {
             removeMensagem();
             mensagemTempo = tempoIndefinido;
+            // A message shown during a pause (a copy) gives way to it again.
+            if (jogo->isPausa()) {
+                setMensagem(MSG_PAUSA, tempoIndefinido);
+            }
         }
         return;
     }
@@ -292,6 +315,7 @@ void JogoGraficoControlador::mouseSobre(int x, int y) {
 }
 
 void JogoGraficoControlador::mousePressionado(int x, int y) {
+    if (acionaRegistro(registroEm(x, y))) return;
     Jogo* jogo = sistema->getJogo();
     GUI* gui = sistema->getGUI();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
@@ -466,7 +490,10 @@ bool JogoGraficoControlador::verificaSeXeque() {
     return xeque;
 }
 
-int JogoGraficoControlador::verificaEProcessaXequeMate() {
+int JogoGraficoControlador::verificaEProcessaXequeMate() { return avaliaFim(true); }
+
+// conta: the end counts in the panel's tally (not for a game pasted already over).
+int JogoGraficoControlador::avaliaFim(bool conta) {
     Jogo* jogo = sistema->getJogo();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
     int r = jogo->verificaFimDePartida(nullptr);
@@ -477,14 +504,14 @@ int JogoGraficoControlador::verificaEProcessaXequeMate() {
     const char* texto = MSG_BRANCAS;
     int som = 6;
     if (r == Jogo::PRETAS_VENCERAM) {
-        jogo->incVitoriasCont(true);
+        if (conta) jogo->incVitoriasCont(true);
         texto = MSG_PRETAS;
         som = 5;
     } else if (r == Jogo::EMPATE) {
-        jogo->incEmpatesCont();
+        if (conta) jogo->incEmpatesCont();
         texto = MSG_EMPATE;
         som = 7;
-    } else {
+    } else if (conta) {
         jogo->incVitoriasCont(false);
     }
     sistema->getJogoAudio()->setNumAudio(som);
@@ -493,6 +520,7 @@ int JogoGraficoControlador::verificaEProcessaXequeMate() {
 }
 
 void JogoGraficoControlador::teclaPressionada(int tecla) {
+    if (acionaRegistro(botaoDaTecla(tecla))) return;
     Jogo* jogo = sistema->getJogo();
     std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
     if (!isTelaDoJogo()) {
@@ -619,5 +647,141 @@ void JogoGraficoControlador::desfaz() {
 void JogoGraficoControlador::gira() {
     Tela* tela = sistema->getJogo()->getTela();
     tela->setGirado(!tela->isGirado());
+    sistema->getGUI()->repinta();
+}
+
+// --- the record: the list of moves, copy and paste ---------------------
+
+// What a click at (x, y) asks of the record: a button of the column, or the
+// list itself, which a click hides; 0 for anything else.
+int JogoGraficoControlador::registroEm(int x, int y) {
+    Jogo* jogo = sistema->getJogo();
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    JogoGrafico* grafico = sistema->getJogoGrafico();
+    if (!isTelaDoJogo() ||
+        (grafico->getPromocaoDesenho()->isAberta() && grafico->getPromocaoDesenho()->getOpcaoEm(jogo, x, y) >= 0)) {
+        return 0;
+    }
+    int botao = grafico->getControlesDesenho()->getBotaoEm(x, y);
+    if (botao == 0 && grafico->getListaDesenho()->isEm(x, y)) {
+        botao = ControlesDesenho::LISTA;
+    }
+    return botao == ControlesDesenho::LISTA || botao == ControlesDesenho::COPIAR || botao == ControlesDesenho::COLAR
+               ? botao
+               : 0;
+}
+
+// The record's actions work on a finished game too, without dismissing it,
+// and take the game's lock only around what touches the game. True when
+// botao was one of them.
+bool JogoGraficoControlador::acionaRegistro(int botao) {
+    switch (botao) {
+        case ControlesDesenho::LISTA:
+            alternaLista();
+            return true;
+        case ControlesDesenho::COPIAR:
+            copia();
+            return true;
+        case ControlesDesenho::COLAR:
+            colaNoJogo();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void JogoGraficoControlador::alternaLista() {
+    std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    if (!isTelaDoJogo()) {
+        return;
+    }
+    ListaDesenho* lista = sistema->getJogoGrafico()->getListaDesenho();
+    lista->setVisivel(!lista->isVisivel());
+    sistema->getGUI()->repinta();
+}
+
+void JogoGraficoControlador::registraInicio() { inicio = std::time(nullptr); }
+
+// The record is taken under the lock; the PGN is written and handed to the
+// clipboard without it.
+void JogoGraficoControlador::copia() {
+    Jogo* jogo = sistema->getJogo();
+    std::string fen;
+    std::vector<LanceJogado> registro;
+    PartidaPGN::Etiquetas etiquetas;
+    {
+        std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        if (!isTelaDoJogo()) {
+            return;
+        }
+        fen = jogo->getFENInicial();
+        registro = jogo->getRegistro();
+        etiquetas.data = PartidaPGN::data(inicio);
+        etiquetas.brancas = jogo->getNivelString(jogo->getNivel(false));
+        etiquetas.pretas = jogo->getNivelString(jogo->getNivel(true));
+        etiquetas.resultado = PartidaPGN::resultado(jogo->getStatus());
+    }
+    bool copiou = AreaTransferencia::copia(PartidaPGN::escreve(fen, registro, etiquetas));
+    std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+    setMensagem(copiou ? MSG_COPIADA : MSG_NAO_COPIADA, tempoCurto);
+}
+
+void JogoGraficoControlador::colaNoJogo() {
+    std::string recusa;
+    if (!cola(GUI::TELA_JOGO, &recusa) && !recusa.empty()) {
+        std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+        sistema->getJogoAudio()->setNumAudio(8);
+        setMensagem(recusa, tempoCurto);
+    }
+}
+
+bool JogoGraficoControlador::cola(int tela, std::string* recusa) {
+    std::string texto;
+    if (!AreaTransferencia::le(&texto)) {
+        *recusa = MSG_SEM_ACESSO;
+        return false;
+    }
+    if (texto.find_first_not_of(" \t\r\n") == std::string::npos) {
+        *recusa = MSG_NADA;
+        return false;
+    }
+    Colagem colagem;
+    if (!colagem.le(texto, recusa)) {
+        return false;
+    }
+    std::lock_guard<std::recursive_mutex> trava(sistema->getJogo()->getTrava());
+    if (sistema->getGUI()->getGraficoTipo() != tela) {
+        recusa->clear();  // the screen changed meanwhile: the paste goes with it
+        return false;
+    }
+    colaPartida(colagem);
+    return true;
+}
+
+// The old game goes as at a take back (slide, selection, picker, a search
+// under way, its banner), the new one is set up with its moves carried out
+// and the board turned as "Jogar" turns it; an end is shown as a game that
+// ended, but counts in nobody's tally: it was not played here.
+void JogoGraficoControlador::colaPartida(const Colagem& colagem) {
+    Jogo* jogo = sistema->getJogo();
+    interrompeBusca();
+    fechaPromocao();
+    liberaMovimento();
+    deseleciona();
+    bool som = jogo->isAudioLigado();
+    colagem.aplica(jogo);
+    jogo->setAudioLigado(som);
+    if (buscando) {
+        memoriaDesfeita = jogo->getMemoriaComputador();
+        memoriaPendente = true;
+    }
+    erroRelatado = false;
+    jogo->getTela()->setGirado(jogo->getNivel(true) == Jogo::HUMANO && jogo->getNivel(false) != Jogo::HUMANO);
+    registraInicio();
+    removeMensagem();
+    mensagemTempo = tempoIndefinido;
+    if (avaliaFim(false) == Jogo::EM_JOGO) {
+        verificaSeXeque();
+    }
     sistema->getGUI()->repinta();
 }

@@ -3,12 +3,14 @@
 
 #include <atomic>
 #include <chrono>
+#include <ctime>
 #include <mutex>
 #include <string>
 
 #include "gui/JogoGraficoListener.h"
 #include "jogo/Jogo.h"
 
+class Colagem;
 class Jogada;
 class Peca;
 class Sistema;
@@ -16,9 +18,9 @@ class Sistema;
 // Game screen: the clicks, taps and keys of whoever moves a side at level
 // Humano, on the main thread (the arrows move a cursor over the board, Space
 // acts on its square as a click; the promotion picker, take back and the
-// turning of the board), and the tick on the game thread that plays sounds,
-// times messages, lets the computer move, animates and carries out moves
-// and ends and restarts games.
+// turning of the board, the list of moves, copy and paste), and the tick on
+// the game thread that plays sounds, times messages, lets the computer
+// move, animates and carries out moves and ends and restarts games.
 //
 // Every handler and every step of the tick that touches the game holds the
 // game's lock; the lock is released while the computer searches and while
@@ -39,6 +41,16 @@ public:
     bool verificaSeXeque();
     int verificaEProcessaXequeMate();
 
+    // The game starts now, by "Jogar" or a paste: its PGN's date.
+    void registraInicio();
+    // Reads the clipboard as a FEN or a PGN and, when it holds one, sets the
+    // game up from it as a new one (the levels stay), carried out at once;
+    // otherwise false with why in *recusa (Latin-1) and the game unchanged.
+    // The clipboard is read and the text checked without the game's lock;
+    // when the window has left screen tela meanwhile, nothing is done and
+    // *recusa is empty.
+    bool cola(int tela, std::string* recusa);
+
 private:
     // Under the game's lock: whether the game screen is still shown.
     bool isTelaDoJogo();
@@ -57,6 +69,13 @@ private:
     void teclaNaPromocao(int tecla);
     void escolhePromocao(int opcao);
     void fechaPromocao();
+    int registroEm(int x, int y);
+    bool acionaRegistro(int botao);
+    void alternaLista();
+    void copia();
+    void colaNoJogo();
+    void colaPartida(const Colagem& colagem);
+    int avaliaFim(bool conta);
 
     const long tempoIndefinido;
     const long tempoCurto;
@@ -84,6 +103,9 @@ private:
     bool buscando;
     bool memoriaPendente;
     Jogo::MemoriaComputador memoriaDesfeita;
+
+    // When the game on the board began, for the PGN copied.
+    std::time_t inicio;
 };
 
 #endif

@@ -52,7 +52,8 @@ AberturaGrafico::AberturaGrafico(GUI* gui, Jogo* jogo)
       menuEspaco(10),
       menuLargura(300),
       layoutPronto(false),
-      opcao(0) {}
+      opcao(0),
+      avisoAte(0) {}
 
 AberturaGrafico::~AberturaGrafico() { finaliza(); }
 
@@ -82,7 +83,35 @@ void AberturaGrafico::desenha(SDL_Renderer* renderer) {
     }
 
     desenhaMenu(renderer);
+    desenhaAviso(renderer);
     SDL_RenderPresent(renderer);
+}
+
+void AberturaGrafico::setAviso(const std::string& texto, Uint32 ms) {
+    aviso = texto;
+    avisoAte = SDL_GetTicks() + ms;
+}
+
+std::string AberturaGrafico::getAviso() const {
+    return SDL_TICKS_PASSED(SDL_GetTicks(), avisoAte) ? std::string() : aviso;
+}
+
+// Centred under the menu box, in the box's own black and white.
+void AberturaGrafico::desenhaAviso(SDL_Renderer* renderer) {
+    std::string texto = getAviso();
+    if (texto.empty()) {
+        return;
+    }
+    int tw = 0, th = 0;
+    DesenhoApoio::medeTexto(gui->getFonte(), texto.c_str(), &tw, &th);
+    int largura = 0, altura = 0;
+    gui->carregaTelaDIM(&largura, &altura);
+    SDL_Rect caixa = {(largura - tw) / 2 - menuMargem, menuRect.y + menuRect.h + 2 * menuEspaco,
+                      tw + 2 * menuMargem, th + menuEspaco};
+    DesenhoApoio::preencheRect(renderer, &caixa, 0, 0, 0, 255);
+    DesenhoApoio::contornaRect(renderer, &caixa, 255, 255, 255, 255);
+    SDL_Rect destino = {caixa.x + menuMargem, caixa.y + menuEspaco / 2, tw, th};
+    DesenhoApoio::desenhaTexto(renderer, gui->getFonte(), texto.c_str(), SDL_Color{255, 210, 120, 0}, &destino);
 }
 
 void AberturaGrafico::desenhaMenu(SDL_Renderer* renderer) {

@@ -52,7 +52,15 @@ public:
     SDL_Rect getJogarRect() const { return jogarRect; }
     bool isLayoutPronto() const { return layoutPronto; }
 
+    // A short line under the menu for ms milliseconds (a paste refused);
+    // whoever sets it asks for the frame that takes it away.
+    void setAviso(const std::string& texto, Uint32 ms);
+    // The line while it is up, else empty.
+    std::string getAviso() const;
+
 private:
+    void desenhaAviso(SDL_Renderer* renderer);
+
     GUI* gui;
     Jogo* jogo;
     SDL_Surface* aberturaIMG;
@@ -89,6 +97,8 @@ private:
 
     bool layoutPronto;
     int opcao;
+    std::string aviso;
+    Uint32 avisoAte;
 };
 
 #endif

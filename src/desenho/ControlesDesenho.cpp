@@ -16,6 +16,9 @@ struct Botao {
 const Botao BOTOES[] = {
     {ControlesDesenho::DESFAZER, "img/desfazer.png"},
     {ControlesDesenho::GIRAR, "img/girar.png"},
+    {ControlesDesenho::LISTA, "img/lista.png"},
+    {ControlesDesenho::COPIAR, "img/copiar.png"},
+    {ControlesDesenho::COLAR, "img/colar.png"},
 };
 
 const int NUM_BOTOES = sizeof BOTOES / sizeof BOTOES[0];

@@ -15,6 +15,9 @@ public:
     // Button ids, in the column's order from the top.
     static constexpr int DESFAZER = 1;
     static constexpr int GIRAR = 2;
+    static constexpr int LISTA = 4;
+    static constexpr int COPIAR = 5;
+    static constexpr int COLAR = 6;
 
     static int getNumBotoes();
     static int getId(int indice);

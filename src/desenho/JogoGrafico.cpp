@@ -8,6 +8,7 @@
 #include "desenho/ControlesDesenho.h"
 #include "desenho/DesenhoApoio.h"
 #include "desenho/InfoDesenho.h"
+#include "desenho/ListaDesenho.h"
 #include "desenho/MensagemDesenho.h"
 #include "desenho/PecaDesenho.h"
 #include "desenho/PromocaoDesenho.h"
@@ -27,7 +28,8 @@ JogoGrafico::JogoGrafico(Jogo* jogo, GUI* gui)
       mensagemDesenho(nullptr),
       audioLigadoDesenho(nullptr),
       controlesDesenho(nullptr),
-      promocaoDesenho(nullptr) {
+      promocaoDesenho(nullptr),
+      listaDesenho(nullptr) {
     infoDesenho = new InfoDesenho();
     tabuleiroDesenho = new TabuleiroDesenho(20);
     pecaDesenho = new PecaDesenho();
@@ -35,6 +37,7 @@ JogoGrafico::JogoGrafico(Jogo* jogo, GUI* gui)
     audioLigadoDesenho = new AudioLigadoDesenho();
     controlesDesenho = new ControlesDesenho();
     promocaoDesenho = new PromocaoDesenho();
+    listaDesenho = new ListaDesenho();
     // The panel icons are scaled down to 36 pixels.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
 }
@@ -47,6 +50,7 @@ JogoGrafico::~JogoGrafico() {
     delete audioLigadoDesenho;
     delete controlesDesenho;
     delete promocaoDesenho;
+    delete listaDesenho;
 }
 
 void JogoGrafico::inicializa() {
@@ -115,6 +119,7 @@ void JogoGrafico::desenha(SDL_Renderer* renderer) {
         desenhaCursor(jogo, jogo->getCursorX(), jogo->getCursorY(), renderer);
     }
 
+    listaDesenho->desenha(jogo, gui, renderer);
     promocaoDesenho->desenha(jogo, renderer, pecaDesenho);
     mensagemDesenho->desenha(jogo, gui, renderer);
     audioLigadoDesenho->desenha(jogo, gui, renderer);

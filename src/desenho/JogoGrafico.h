@@ -8,14 +8,15 @@ class ControlesDesenho;
 class GUI;
 class InfoDesenho;
 class Jogo;
+class ListaDesenho;
 class MensagemDesenho;
 class PecaDesenho;
 class PromocaoDesenho;
 class TabuleiroDesenho;
 
 // The game screen: panel, board, markers, pieces, capture highlights, the
-// promotion picker, banner, sound button and the column of controls, one
-// whole frame per call.
+// list of moves, the promotion picker, banner, sound button and the column
+// of controls, one whole frame per call.
 class JogoGrafico : public Grafico {
 public:
     JogoGrafico(Jogo* jogo, GUI* gui);
@@ -38,6 +39,7 @@ public:
     PecaDesenho* getPecaDesenho() { return pecaDesenho; }
     ControlesDesenho* getControlesDesenho() { return controlesDesenho; }
     PromocaoDesenho* getPromocaoDesenho() { return promocaoDesenho; }
+    ListaDesenho* getListaDesenho() { return listaDesenho; }
 
 private:
     Jogo* jogo;
@@ -49,6 +51,7 @@ private:
     AudioLigadoDesenho* audioLigadoDesenho;
     ControlesDesenho* controlesDesenho;
     PromocaoDesenho* promocaoDesenho;
+    ListaDesenho* listaDesenho;
 };
 
 #endif

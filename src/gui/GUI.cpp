@@ -253,6 +253,13 @@ void GUI::despacha(const SDL_Event& evento) {
                     if (evento.key.keysym.sym == SDLK_z && (evento.key.keysym.mod & KMOD_CTRL) != 0) {
                         codigo = TECLA_DESFAZER;
                     }
+                    if (evento.key.keysym.sym == SDLK_l) codigo = TECLA_L;
+                    if (evento.key.keysym.sym == SDLK_c && (evento.key.keysym.mod & (KMOD_CTRL | KMOD_GUI)) != 0) {
+                        codigo = TECLA_COPIAR;
+                    }
+                    if (evento.key.keysym.sym == SDLK_v && (evento.key.keysym.mod & (KMOD_CTRL | KMOD_GUI)) != 0) {
+                        codigo = TECLA_COLAR;
+                    }
                     break;
             }
             if (evento.key.repeat != 0 && !isTeclaQueRepete(codigo)) {

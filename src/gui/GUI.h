@@ -36,6 +36,9 @@ public:
     static constexpr int TECLA_M = 10;
     static constexpr int TECLA_DESFAZER = 11;  // Backspace, Ctrl+Z
     static constexpr int TECLA_G = 12;
+    static constexpr int TECLA_L = 20;
+    static constexpr int TECLA_COPIAR = 21;  // Ctrl+C
+    static constexpr int TECLA_COLAR = 22;   // Ctrl+V
 
     explicit GUI(GUI_Driver* driver);
 

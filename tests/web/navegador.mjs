@@ -2,8 +2,10 @@
 // server that sends no special header: the opening screen matches the
 // desktop game's opening frame, "Jogar" shows the board and starts the music,
 // a click on e2 marks e3 and e4, e2-e4 slides and black answers, Return
-// shows the pause banner. On a phone the board fits the screen both ways up
-// and taps play, also while a message is waited out. After that visit the
+// shows the pause banner, Ctrl+C and Ctrl+V copy and paste PGN through the
+// page's clipboard. On a phone the board fits the screen both ways up and
+// taps play, also while a message is waited out, and L shows the list of
+// moves. After that visit the
 // page reloads with no network; two builds under two folders of one host
 // (HOST_URL a/ and b/) both do after a visit to each. The browser reports no
 // error on the way.
@@ -156,7 +158,8 @@ async function abre(p, oque) {
 
 try {
   // 1. The opening screen, on a desktop window that shows it 1.25 times as large.
-  const contexto = await browser.newContext({ viewport: { width: 800, height: 800 }, deviceScaleFactor: 1 });
+  const contexto = await browser.newContext({ viewport: { width: 800, height: 800 }, deviceScaleFactor: 1,
+    permissions: ['clipboard-read', 'clipboard-write'] });
   page = await contexto.newPage();
   ouve(page);
   const d = naPagina(page);
@@ -223,6 +226,18 @@ try {
   await d.foto('5-pausa');
   ok('Return shows the pause banner');
 
+  // Ctrl+C copies the game as PGN to the page's clipboard (this context may
+  // read it); Ctrl+V plays the PGN put there, which a second copy gives back.
+  const copiada = () => page.evaluate(() => navigator.clipboard.readText());
+  await page.keyboard.press('Control+c');
+  await d.espera('Ctrl+C put no PGN on the clipboard', async () =>
+    /^\[Event "Jogo de Xadrez"\][^]*\[White "Humano"\][^]*\n1\. e4 \S+ \*\n$/.test(await copiada()), 5000);
+  await page.evaluate(() => navigator.clipboard.writeText('1. d4 d5 2. c4 *'));
+  await page.keyboard.press('Control+v');
+  await page.keyboard.press('Control+c');
+  await d.espera('Ctrl+V did not play the PGN pasted', async () => (await copiada()).includes('\n1. d4 d5 2. c4 '), 10000);
+  ok("Ctrl+C and Ctrl+V copy and paste PGN through the page's clipboard");
+
   // 6. A phone: the board fits upright and sideways, and taps play. A tap on
   // a1's rook, which cannot move, shows "Movimento inválido!" for 1.5 s,
   // which the page's only thread waits out while the taps on e2 and e4 go on.
@@ -251,6 +266,11 @@ try {
   await f.espera('two taps did not play e2-e4', async () => (await f.vazias('e2', 'e4')) && (await f.conta(FAIXA)) === 0, 10000);
   await f.foto('7-celular-deitado');
   ok(`on a phone (${largura}x${altura}) the board fits both ways up, the first tap wakes the sound and two taps play e2-e4`);
+  // The list of moves darkens the board's right half (h8's light corner).
+  await fone.keyboard.press('l');
+  await f.espera('L showed no list', async () => (await f.pixel({ x: casa('h8').x + 4, y: casa('h8').y + 4 })).every((v) => v < 90), 5000);
+  await f.foto('7-celular-lista');
+  ok('L shows the list of moves on the phone');
   await celular.close();
 
   // 7. After that one visit the page keeps its files: a reload without a
@@ -260,6 +280,9 @@ try {
     return (r && r.active && r.active.state === 'activated') || 'no activated service worker';
   }), 30000);
   await guardada(page);
+  // The pointer, last on e4, would lie over "Pretas:" on the opening screen,
+  // and Chromium may replay it there as the page lays itself out again.
+  await page.mouse.move(0, 0);
   await contexto.setOffline(true);
   await page.reload();
   await abre(page, 'offline');

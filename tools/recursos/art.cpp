@@ -67,6 +67,17 @@ Path arrowhead(Vec at, double dx, double dy, double length, double width) {
                         {at.x - nx * width / 2, at.y - ny * width / 2}});
 }
 
+// A rounded rectangle's outline as one closed polyline, for stroking.
+Path outline(double x0, double y0, double x1, double y1, double r) {
+  const Path shape = Path::roundRect(x0, y0, x1, y1, r);
+  const Contour& c = shape.contours().front();
+  Path p;
+  p.moveTo(c.front().x, c.front().y);
+  for (size_t i = 1; i < c.size(); ++i) p.lineTo(c[i].x, c[i].y);
+  p.lineTo(c.front().x, c.front().y);
+  return p;
+}
+
 }  // namespace
 
 Image renderControlIcon(ControlIcon icon) {
@@ -80,12 +91,36 @@ Image renderControlIcon(ControlIcon icon) {
   });
   const Color ink = rgb(22, 24, 30);
   Path stroke, heads;
+  double width = 3.2;
   if (icon == ControlIcon::Undo) {
     // A hooked arrow that turns back to the left.
     stroke.moveTo(13, 12.5).lineTo(19.5, 12.5);
     stroke.append(arc(19.5, 19.5, 7, -90, 90));
     stroke.append(Path::line(19.5, 26.5, 11, 26.5));
     heads = arrowhead({13.5, 12.5}, -1, 0, 8, 11);
+  } else if (icon == ControlIcon::List) {
+    // Numbered lines: the list of moves.
+    for (double y : {11.0, 18.0, 25.0}) {
+      heads.append(Path::circle(10, y, 2.1));
+      stroke.append(Path::line(15, y, 27, y));
+    }
+  } else if (icon == ControlIcon::Copy) {
+    // A second sheet laid over the first, which it hides.
+    width = 2.6;
+    c.paint(strokePath(outline(14, 7.5, 27.5, 23.5, 2).transformed(ss, 0, 0), width * ss), ink);
+    const Path front = Path::roundRect(8.5, 12.5, 22, 28.5, 2);
+    c.paint(dilate(fillPath(front.transformed(ss, 0, 0)), 1.8 * ss), rgb(236, 236, 222));
+    stroke.append(outline(8.5, 12.5, 22, 28.5, 2));
+    stroke.append(Path::line(12, 18.5, 18.5, 18.5));
+    stroke.append(Path::line(12, 23, 18.5, 23));
+  } else if (icon == ControlIcon::Paste) {
+    // A clipboard with its clip and a written sheet.
+    width = 2.6;
+    stroke.append(outline(9, 9.5, 27, 30, 2.5));
+    heads.append(Path::roundRect(13.5, 6, 22.5, 12.5, 1.5));
+    stroke.append(Path::line(13, 18, 23, 18));
+    stroke.append(Path::line(13, 22.5, 23, 22.5));
+    stroke.append(Path::line(13, 27, 19.5, 27));
   } else {
     // Two half turns round the middle: the board turned about.
     const double kRad = 3.14159265358979323846 / 180.0;
@@ -96,7 +131,9 @@ Image renderControlIcon(ControlIcon icon) {
       heads.append(arrowhead({18 + 10 * std::cos(a), 18 + 10 * std::sin(a)}, -std::sin(a), std::cos(a), 6.5, 9.5));
     }
   }
-  c.paint(unite(strokePath(stroke.transformed(ss, 0, 0), 3.2 * ss), fillPath(heads.transformed(ss, 0, 0))), ink);
+  Mask marks = strokePath(stroke.transformed(ss, 0, 0), width * ss);
+  if (!heads.empty()) marks = unite(marks, fillPath(heads.transformed(ss, 0, 0)));
+  c.paint(marks, ink);
   return c.downsample(ss);
 }
 

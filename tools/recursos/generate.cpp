@@ -41,6 +41,9 @@ std::vector<std::string> assetPaths() {
   out.push_back("img/audio-desligado.png");
   out.push_back("img/desfazer.png");
   out.push_back("img/girar.png");
+  out.push_back("img/lista.png");
+  out.push_back("img/copiar.png");
+  out.push_back("img/colar.png");
   out.push_back("img/abertura.png");
   for (const char* s : {"jogador-moveu", "comp-moveu", "captura", "xeque", "perdeu", "venceu", "empatou", "beep"})
     out.push_back(std::string("audio/") + s + ".wav");
@@ -61,6 +64,9 @@ void generateAll(const std::string& root) {
   writeImage(renderSpeakerIcon(false), base / "img" / "audio-desligado.png");
   writeImage(renderControlIcon(ControlIcon::Undo), base / "img" / "desfazer.png");
   writeImage(renderControlIcon(ControlIcon::Turn), base / "img" / "girar.png");
+  writeImage(renderControlIcon(ControlIcon::List), base / "img" / "lista.png");
+  writeImage(renderControlIcon(ControlIcon::Copy), base / "img" / "copiar.png");
+  writeImage(renderControlIcon(ControlIcon::Paste), base / "img" / "colar.png");
   writeImage(renderOpening(), base / "img" / "abertura.png");
 
   for (const Sound& s : synthesiseEffects()) writeBytes(encodeWav(s.samples, kSampleRate), base / "audio" / (s.stem + ".wav"));
