@@ -33,6 +33,11 @@ void AlgoritmoGerenciador::interrompe() {
     if (f != nullptr) f->interrompe();
 }
 
+void AlgoritmoGerenciador::novaPartida() {
+    AlgoritmoForte* f = forte.load();
+    if (f != nullptr) f->limpa();
+}
+
 bool AlgoritmoGerenciador::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp) {
     int nivel;
     {

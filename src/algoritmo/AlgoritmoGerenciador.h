@@ -32,6 +32,9 @@ public:
     // side's level; the original levels' memory is left untouched.
     bool sugere(bool isComp, int* x, int* y, Jogada** jogada, int* promocao);
 
+    // A new game: the stronger engine forgets what it learnt, if it was made.
+    void novaPartida();
+
     Algoritmo* getAlgoritmo() { return algoritmo; }
     AlgoritmoForte* getAlgoritmoForte();
 

@@ -12,7 +12,14 @@ Casas bit(int c) { return Casas{1} << c; }
 
 const Casas COLUNA_A = 0x0101010101010101ULL;
 
-int contaBits(Casas c) { return __builtin_popcountll(c); }
+// Without a CPU instruction assumed (the browser and Windows builds run on
+// any machine), the library's count is a call; this is inline.
+int contaBits(Casas c) {
+    c = c - ((c >> 1) & 0x5555555555555555ULL);
+    c = (c & 0x3333333333333333ULL) + ((c >> 2) & 0x3333333333333333ULL);
+    c = (c + (c >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+    return static_cast<int>((c * 0x0101010101010101ULL) >> 56);
+}
 
 // Square tables for white, by square y * 8 + x; black reads them mirrored.
 struct Tabelas {

@@ -125,8 +125,24 @@ void Busca::ordena(Lance* lances, int* notas, int n, Lance daTabela, int ply) {
 
 namespace {
 
-// Brings the best of the rest to position i.
+// Brings the best of the rest to position i. The first few are picked
+// one by one, as a cut-off often comes early; then the rest is sorted once.
 void escolhe(Lance* lances, int* notas, int n, int i) {
+    const int ESCOLHIDOS_UM_A_UM = 3;
+    if (i == ESCOLHIDOS_UM_A_UM && n - i > 2) {
+        for (int a = i + 1; a < n; a++) {
+            Lance l = lances[a];
+            int nota = notas[a];
+            int b = a - 1;
+            for (; b >= i && notas[b] < nota; b--) {
+                lances[b + 1] = lances[b];
+                notas[b + 1] = notas[b];
+            }
+            lances[b + 1] = l;
+            notas[b + 1] = nota;
+        }
+    }
+    if (i >= ESCOLHIDOS_UM_A_UM) return;
     int melhor = i;
     for (int j = i + 1; j < n; j++) {
         if (notas[j] > notas[melhor]) melhor = j;

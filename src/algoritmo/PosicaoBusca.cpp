@@ -536,8 +536,8 @@ bool PosicaoBusca::isMaterialInsuficiente() const {
     }
     Casas cavalos = pecas[0][CAVALO] | pecas[1][CAVALO];
     Casas bispos = pecas[0][BISPO] | pecas[1][BISPO];
-    int menores = __builtin_popcountll(cavalos | bispos);
-    if (menores <= 1) return true;
+    Casas menores = cavalos | bispos;
+    if ((menores & (menores - 1)) == 0) return true;
     if (cavalos != 0) return false;
     // Bishops all on squares of one colour: (x + y) even or odd.
     const Casas claras = 0x55aa55aa55aa55aaULL;
