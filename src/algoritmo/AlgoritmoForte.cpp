@@ -37,10 +37,10 @@ std::uint64_t mistura(std::uint64_t z) {
 
 AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
     switch (nivel) {
-        case JogoConstantes::AMADOR: return {6000, 3, 160};
-        case JogoConstantes::AVANCADO: return {30000, 5, 90};
-        case JogoConstantes::FORTE: return {150000, 0, 40};
-        default: return {1000000, 0, 0};
+        case JogoConstantes::AMADOR: return {3000, 1, 180};
+        case JogoConstantes::AVANCADO: return {6000, 3, 120};
+        case JogoConstantes::FORTE: return {20000, 4, 60};
+        default: return {250000, 0, 0};
     }
 }
 

@@ -1,0 +1,118 @@
+// Time per move of the stronger levels (Amador to Perito) and the nodes
+// their search visits per second: over the positions of bench/posicoes.txt,
+// each one searched afresh, and over every position of whole games the
+// levels play against each other (seeded, so every run plays the same
+// games when the machine is not overloaded). Per level: moves, median and
+// worst milliseconds, nodes per second.
+//   build/bench/bench_forte [GAMES_PER_LEVEL]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "PosicaoFEN.h"
+#include "algoritmo/AlgoritmoForte.h"
+#include "algoritmo/AlgoritmoGerenciador.h"
+#include "algoritmo/Relogio.h"
+#include "jogo/Jogada.h"
+#include "jogo/Jogo.h"
+#include "jogo/Peca.h"
+
+namespace {
+
+std::vector<std::string> lePosicoes() {
+    std::vector<std::string> posicoes;
+    std::ifstream arquivo(POSICOES_ARQUIVO);
+    std::string linha;
+    while (std::getline(arquivo, linha)) {
+        if (!linha.empty() && linha[0] != '#') posicoes.push_back(linha);
+    }
+    return posicoes;
+}
+
+struct Medidas {
+    std::vector<double> ms;
+    long long nos = 0;
+    double totalMs = 0;
+
+    void soma(double t, long long n) {
+        ms.push_back(t);
+        nos += n;
+        totalMs += t;
+    }
+    void imprime(const char* onde, int nivel) {
+        if (ms.empty()) return;
+        std::sort(ms.begin(), ms.end());
+        double mediana = ms.size() % 2 ? ms[ms.size() / 2] : (ms[ms.size() / 2 - 1] + ms[ms.size() / 2]) / 2;
+        std::printf("%-10s level %d  moves %4zu  median %7.1f ms  worst %7.1f ms  %8.0f nodes/s\n", onde, nivel,
+                    ms.size(), mediana, ms.back(), totalMs > 0 ? nos * 1000.0 / totalMs : 0.0);
+    }
+};
+
+// One choice; answers false when there is no move.
+bool escolhe(AlgoritmoGerenciador& g, Jogo& jogo, Medidas& m, Peca** peca, Jogada** jogada, int* promocao) {
+    int x = 0, y = 0;
+    auto inicio = std::chrono::steady_clock::now();
+    bool achou = g.calculaMelhorJogada(&x, &y, jogada, jogo.isVezComputador());
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
+    m.soma(ms, g.getAlgoritmoForte()->getNos());
+    *peca = achou ? jogo.getPeca(x, y) : nullptr;
+    *promocao = g.getPromocao();
+    return achou;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int partidas = argc > 1 ? std::atoi(argv[1]) : 2;
+    std::vector<std::string> posicoes = lePosicoes();
+    Relogio::fixa(1);
+    for (int nivel = Jogo::AMADOR; nivel <= Jogo::PERITO; nivel++) {
+        Medidas m;
+        for (const std::string& fen : posicoes) {
+            Jogo jogo(nullptr);
+            std::string erro;
+            if (!PosicaoFEN::carrega(&jogo, fen, &erro)) continue;
+            jogo.setNivel(jogo.isVezComputador(), nivel);
+            AlgoritmoGerenciador g(&jogo);
+            // The table is made before the clock starts, as a game makes it once.
+            g.getAlgoritmoForte();
+            Peca* peca;
+            Jogada* jogada = nullptr;
+            int promocao;
+            if (escolhe(g, jogo, m, &peca, &jogada, &promocao)) delete jogada;
+        }
+        m.imprime("positions", nivel);
+        std::fflush(stdout);
+    }
+    // Whole games: each level against the level below it (Amador against
+    // Difícil), both colours, every move of the stronger side timed.
+    for (int nivel = Jogo::AMADOR; nivel <= Jogo::PERITO; nivel++) {
+        Medidas m;
+        for (int p = 0; p < partidas; p++) {
+            Jogo jogo(nullptr);
+            jogo.reinicia();
+            bool forteBrancas = p % 2 == 0;
+            jogo.setNivel(!forteBrancas, nivel);
+            jogo.setNivel(forteBrancas, nivel - 1);
+            Relogio::fixa(100 + p);
+            AlgoritmoGerenciador g(&jogo);
+            Medidas outra;
+            for (int ply = 0; ply < 300 && jogo.verificaFimDePartida(nullptr) == Jogo::EM_JOGO; ply++) {
+                bool doForte = jogo.isVezComputador() != forteBrancas;
+                Peca* peca;
+                Jogada* jogada = nullptr;
+                int promocao;
+                if (!escolhe(g, jogo, doForte ? m : outra, &peca, &jogada, &promocao)) break;
+                jogo.executaJogada(peca, jogada, promocao);
+                delete jogada;
+            }
+        }
+        m.imprime("games", nivel);
+        std::fflush(stdout);
+    }
+    return 0;
+}
