@@ -52,8 +52,12 @@ ABERTURAS = [
 ]
 
 ANCORA_ELO = 1350
-# The ratings the stronger levels were built to, which choose their opponents.
+# The ratings the stronger levels were built to, and about where Fairy-Max's
+# depths stood in earlier runs: they choose a level's opponents, those
+# within PERTO of it.
 ESPERADO = {2: 530, 3: 700, 4: 810, 5: 1100, 6: 1400, 7: 1700, 8: 2000}
+FAIRYMAX_ESPERADO = {1: 740, 2: 1100, 3: 1440, 4: 1600}
+PERTO = 350
 LIMITE_PLIES = 600
 # Seconds an engine may take for one move before it counts as hung.
 ESPERA_LANCE = 60.0
@@ -425,12 +429,14 @@ def main():
             pares.append((lambda n=n: nosso(n), sf(elos[0])))
             usa_fairymax = True
         else:
-            perto = sorted(elos, key=lambda e: abs(e - ESPERADO.get(n, 2000)))[:2]
-            for e in sorted(perto):
+            alvo = ESPERADO.get(n, 2000)
+            perto = [e for e in elos if abs(e - alvo) <= PERTO] or [min(elos, key=lambda e: abs(e - alvo))]
+            for e in sorted(perto, key=lambda e: abs(e - alvo))[:2]:
                 pares.append((lambda n=n: nosso(n), sf(e)))
-            if ESPERADO.get(n, 2000) < elos[0] and len(profundidades) > 2:
-                pares.append((lambda n=n: nosso(n), lambda d=profundidades[2]: fmax(d)))
-                usa_fairymax = True
+            for d in profundidades:
+                if abs(FAIRYMAX_ESPERADO.get(d, 9999) - alvo) <= PERTO and alvo < elos[0]:
+                    pares.append((lambda n=n, d=d: nosso(n), lambda d=d: fmax(d)))
+                    usa_fairymax = True
     for a, b in zip(niveis, niveis[1:]):
         pares.append((lambda a=a: nosso(a), lambda b=b: nosso(b)))
     if usa_fairymax:

@@ -4,7 +4,12 @@
 // levels play against each other (seeded, so every run plays the same
 // games when the machine is not overloaded). Per level: moves, median and
 // worst milliseconds, nodes per second.
+// With "ruido", instead: how far each level's choices stray from the
+// best, over the positions and ten seeds each: how often it plays the move
+// a deeper search (Perito's search with 1 000 000 nodes) prefers, and the
+// centipawns its choice loses by that search's judgement (mean and worst).
 //   build/bench/bench_forte [GAMES_PER_LEVEL]
+//   build/bench/bench_forte ruido
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -66,9 +71,61 @@ bool escolhe(AlgoritmoGerenciador& g, Jogo& jogo, Medidas& m, Peca** peca, Jogad
 
 }  // namespace
 
+// The judge's value of the position with only these first moves allowed.
+int julga(Jogo& jogo, AlgoritmoForte& juiz, const std::vector<PosicaoBusca::Lance>& lances) {
+    LimitesBusca limites;
+    limites.nos = 1000000;
+    limites.restritos = lances;
+    juiz.limpa();
+    return juiz.escolhe(jogo.isVezComputador(), Jogo::PERITO, limites, false, false).resultado.valor;
+}
+
+int medeRuido(const std::vector<std::string>& posicoes) {
+    for (int nivel = Jogo::AMADOR; nivel <= Jogo::PERITO; nivel++) {
+        int iguais = 0, total = 0;
+        long long perda = 0;
+        int pior = 0;
+        for (const std::string& fen : posicoes) {
+            Jogo jogo(nullptr);
+            std::string erro;
+            if (!PosicaoFEN::carrega(&jogo, fen, &erro)) continue;
+            AlgoritmoForte juiz(&jogo, 16);
+            int melhor = julga(jogo, juiz, {});
+            std::vector<std::pair<PosicaoBusca::Lance, int>> vistos;
+            for (int semente = 1; semente <= 10; semente++) {
+                Relogio::fixa(semente);
+                AlgoritmoForte forte(&jogo, 16);
+                PosicaoBusca::Lance l = forte.escolhe(jogo.isVezComputador(), nivel, LimitesBusca(), true, true).lance;
+                int valor = 0;
+                bool visto = false;
+                for (const auto& v : vistos) {
+                    if (v.first == l) {
+                        valor = v.second;
+                        visto = true;
+                    }
+                }
+                if (!visto) {
+                    valor = julga(jogo, juiz, {l});
+                    vistos.emplace_back(l, valor);
+                }
+                int p = std::max(0, melhor - valor);
+                perda += p;
+                pior = std::max(pior, p);
+                iguais += p == 0;
+                total++;
+            }
+        }
+        std::printf("level %d  choices %d  as good as the judge's %5.1f%%  loss mean %5.1f cp  worst %4d cp\n", nivel,
+                    total, 100.0 * iguais / std::max(1, total), static_cast<double>(perda) / std::max(1, total), pior);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
-    int partidas = argc > 1 ? std::atoi(argv[1]) : 2;
     std::vector<std::string> posicoes = lePosicoes();
+    if (argc > 1 && std::string(argv[1]) == "ruido") return medeRuido(posicoes);
+    int partidas = argc > 1 ? std::atoi(argv[1]) : 2;
     Relogio::fixa(1);
     for (int nivel = Jogo::AMADOR; nivel <= Jogo::PERITO; nivel++) {
         Medidas m;

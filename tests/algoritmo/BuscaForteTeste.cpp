@@ -2,7 +2,9 @@
 // rules, and what its search finds.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "Perft.h"
 #include "PosicaoFEN.h"
@@ -157,6 +159,51 @@ TEST(BuscaForte, SubpromocaoQuandoSoElaServe) {
     AlgoritmoForte::Escolha e = forte.escolhe(false, JogoConstantes::PERITO, limites, false, true);
     EXPECT_EQ("f7f8r", nome(e.lance));
     EXPECT_GT(e.resultado.valor, 300);
+}
+
+// The manager sends levels 5 to 8 to the stronger engine, tells the piece
+// a pawn becomes, gives a hint without touching the original levels'
+// memory, and a search without bounds ends when interrupted.
+TEST(BuscaForte, GerenciadorSugereEInterrompe) {
+    Jogo jogo(nullptr);
+    std::string erro;
+    ASSERT_TRUE(PosicaoFEN::carrega(&jogo, "8/2q1P1k1/8/8/8/8/P7/4K3 w - - 0 1", &erro)) << erro;
+    AlgoritmoGerenciador g(&jogo, 4);
+    int x = 0, y = 0, promocao = -1;
+    Jogada* jogada = nullptr;
+    jogo.setNivel(false, JogoConstantes::PERITO);
+    ASSERT_TRUE(g.calculaMelhorJogada(&x, &y, &jogada, false));
+    EXPECT_EQ("e7e8", PosicaoFEN::casa(x, y) + PosicaoFEN::casa(jogada->getPosX(), jogada->getPosY()));
+    EXPECT_EQ(JogoConstantes::CAVALO, g.getPromocao());
+    delete jogada;
+
+    ASSERT_TRUE(PosicaoFEN::carrega(&jogo, "6k1/4Pppp/8/8/8/1N5K/8/q7 w - -", &erro)) << erro;
+    jogo.setNivel(false, JogoConstantes::DIFICIL);
+    ASSERT_TRUE(g.calculaMelhorJogada(&x, &y, &jogada, false));
+    EXPECT_EQ(JogoConstantes::RAINHA, g.getPromocao());
+    delete jogada;
+
+    // A hint for black, who plays at Fácil: its streak and the pieces'
+    // choice counters stay as they were.
+    ASSERT_TRUE(PosicaoFEN::carrega(&jogo, "r1b1kbnr/pppp1ppp/2n5/3qp3/8/2N5/PPPP1PPP/R1BQKBNR b KQkq - 0 4", &erro));
+    jogo.setNivel(true, JogoConstantes::FACIL);
+    jogo.incJogadaRepetidaCont(true);
+    ASSERT_TRUE(g.sugere(true, &x, &y, &jogada, &promocao));
+    EXPECT_EQ(1, jogo.getJogadaRepetidaCont(true));
+    for (int i = 0; i < 16; i++) EXPECT_EQ(0, jogo.getComputadorPeca(i)->getJogadaCont());
+    EXPECT_EQ("d5", PosicaoFEN::casa(x, y)) << "the attacked queen moves";
+    EXPECT_EQ(0, promocao);
+    delete jogada;
+
+    // Unbounded, the search would go on to its deepest iteration.
+    AlgoritmoForte forte(&jogo, 4);
+    AlgoritmoForte::Escolha e;
+    std::thread t([&] { e = forte.escolhe(true, JogoConstantes::PERITO, LimitesBusca(), false, false); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    forte.interrompe();
+    t.join();
+    EXPECT_TRUE(e.achou);
+    EXPECT_LT(e.resultado.profundidade, Busca::PROFUNDIDADE_MAXIMA);
 }
 
 }  // namespace
