@@ -37,9 +37,9 @@ std::uint64_t mistura(std::uint64_t z) {
 
 AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
     switch (nivel) {
-        case JogoConstantes::AMADOR: return {3000, 2, 160};
+        case JogoConstantes::AMADOR: return {3000, 2, 200};
         case JogoConstantes::AVANCADO: return {6000, 3, 120};
-        case JogoConstantes::FORTE: return {25000, 4, 40};
+        case JogoConstantes::FORTE: return {25000, 4, 50};
         default: return {250000, 0, 0};
     }
 }
