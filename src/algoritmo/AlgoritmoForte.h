@@ -26,7 +26,7 @@ public:
     };
     static Parametros getParametros(int nivel);
     // No level answers later than this, whatever the machine's load.
-    static constexpr long long TEMPO_MAXIMO_MS = 1800;
+    static constexpr long long TEMPO_MAXIMO_MS = 1500;
 
     // A chosen move in the game's terms: squares (x the column, y the row
     // from the top) and the piece a pawn becomes (the game's code), 0 when

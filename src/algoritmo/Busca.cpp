@@ -203,7 +203,6 @@ int Busca::quiescencia(int alfa, int beta, int ply) {
             pos->desfaz(l);
             continue;
         }
-        if (xeque && melhor == -MATE + ply) melhor = -INFINITO;
         int v = -quiescencia(-beta, -alfa, ply + 1);
         pos->desfaz(l);
         if (parado) return 0;
@@ -215,7 +214,7 @@ int Busca::quiescencia(int alfa, int beta, int ply) {
             }
         }
     }
-    if (melhor == -INFINITO) melhor = -MATE + ply;
+    // In check, melhor started as being mated here: any legal move beats it.
     return melhor;
 }
 
