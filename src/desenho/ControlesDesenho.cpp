@@ -16,6 +16,7 @@ struct Botao {
 const Botao BOTOES[] = {
     {ControlesDesenho::DESFAZER, "img/desfazer.png"},
     {ControlesDesenho::GIRAR, "img/girar.png"},
+    {ControlesDesenho::DICA, "img/dica.png"},
 };
 
 const int NUM_BOTOES = sizeof BOTOES / sizeof BOTOES[0];

@@ -15,6 +15,7 @@ public:
     // Button ids, in the column's order from the top.
     static constexpr int DESFAZER = 1;
     static constexpr int GIRAR = 2;
+    static constexpr int DICA = 9;
 
     static int getNumBotoes();
     static int getId(int indice);

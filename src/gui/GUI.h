@@ -36,6 +36,7 @@ public:
     static constexpr int TECLA_M = 10;
     static constexpr int TECLA_DESFAZER = 11;  // Backspace, Ctrl+Z
     static constexpr int TECLA_G = 12;
+    static constexpr int TECLA_H = 20;  // a hint
 
     explicit GUI(GUI_Driver* driver);
 

@@ -41,6 +41,7 @@ std::vector<std::string> assetPaths() {
   out.push_back("img/audio-desligado.png");
   out.push_back("img/desfazer.png");
   out.push_back("img/girar.png");
+  out.push_back("img/dica.png");
   out.push_back("img/abertura.png");
   for (const char* s : {"jogador-moveu", "comp-moveu", "captura", "xeque", "perdeu", "venceu", "empatou", "beep"})
     out.push_back(std::string("audio/") + s + ".wav");
@@ -61,6 +62,7 @@ void generateAll(const std::string& root) {
   writeImage(renderSpeakerIcon(false), base / "img" / "audio-desligado.png");
   writeImage(renderControlIcon(ControlIcon::Undo), base / "img" / "desfazer.png");
   writeImage(renderControlIcon(ControlIcon::Turn), base / "img" / "girar.png");
+  writeImage(renderControlIcon(ControlIcon::Hint), base / "img" / "dica.png");
   writeImage(renderOpening(), base / "img" / "abertura.png");
 
   for (const Sound& s : synthesiseEffects()) writeBytes(encodeWav(s.samples, kSampleRate), base / "audio" / (s.stem + ".wav"));
