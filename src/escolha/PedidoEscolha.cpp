@@ -1,10 +1,10 @@
 #include "escolha/PedidoEscolha.h"
 
-#include <sstream>
+#include "escolha/RespostaEscolha.h"
 
 namespace {
 
-const char* const CABECALHO = "xadrez-pedido 1";
+const char* const CABECALHO = "xadrez-pedido 1\n";
 // Far beyond any game the rules let last.
 const long LANCES_MAXIMOS = 100000;
 
@@ -25,43 +25,45 @@ PedidoEscolha PedidoEscolha::doJogo(Jogo* jogo, bool isDica) {
 
 // The FEN has a line of its own (it holds spaces); numbers follow.
 std::string PedidoEscolha::codifica() const {
-    // A FEN is read field by field, so a line break in it is a space.
-    std::string fen = fenInicial;
-    for (char& c : fen) {
-        if (c == '\n' || c == '\r') c = ' ';
+    std::string s = CABECALHO;
+    for (char c : fenInicial) {
+        // A FEN is read field by field, so a line break in it is a space.
+        s += c == '\n' || c == '\r' ? ' ' : c;
     }
-    std::ostringstream s;
-    s << CABECALHO << '\n' << fen << '\n';
-    s << id << ' ' << partida << ' ' << nivel << ' ' << isComp << ' ' << isDica << ' ' << lances.size();
+    s += '\n';
+    RespostaEscolha::escreveNumeros(s, {id, partida, nivel, isComp, isDica, static_cast<long>(lances.size())});
     for (const LanceJogado& l : lances) {
-        s << ' ' << l.deX << ' ' << l.deY << ' ' << l.paraX << ' ' << l.paraY << ' ' << l.promocao;
+        RespostaEscolha::escreveNumeros(s, {l.deX, l.deY, l.paraX, l.paraY, l.promocao});
     }
-    s << ' ' << memoria.repetidaCont[0] << ' ' << memoria.repetidaCont[1];
-    for (const auto& lado : memoria.jogadaCont) {
-        for (int n : lado) s << ' ' << n;
-    }
-    s << '\n';
-    return s.str();
+    RespostaEscolha::escreveMemoria(s, memoria);
+    return s;
 }
 
 bool PedidoEscolha::decodifica(const std::string& texto, PedidoEscolha* p) {
-    std::istringstream s(texto);
-    std::string cabecalho;
-    if (!std::getline(s, cabecalho) || cabecalho != CABECALHO || !std::getline(s, p->fenInicial)) return false;
-    long n = 0;
-    if (!(s >> p->id >> p->partida >> p->nivel >> p->isComp >> p->isDica >> n)) return false;
-    if (p->nivel < Jogo::FACIL || p->nivel > Jogo::NIVEL_MAXIMO || n < 0 || n > LANCES_MAXIMOS) return false;
-    p->lances.assign(static_cast<std::size_t>(n), LanceJogado{});
+    std::string cabecalho = CABECALHO;
+    std::size_t fimFen = texto.find('\n', cabecalho.size());
+    if (texto.compare(0, cabecalho.size(), cabecalho) != 0 || fimFen == std::string::npos) return false;
+    p->fenInicial = texto.substr(cabecalho.size(), fimFen - cabecalho.size());
+    const char* c = texto.c_str() + fimFen + 1;
+    long v[6];
+    for (long& n : v) {
+        if (!RespostaEscolha::leNumero(&c, &n)) return false;
+    }
+    p->id = v[0];
+    p->partida = v[1];
+    p->nivel = static_cast<int>(v[2]);
+    p->isComp = v[3] != 0;
+    p->isDica = v[4] != 0;
+    if (p->nivel < Jogo::FACIL || p->nivel > Jogo::NIVEL_MAXIMO || v[5] < 0 || v[5] > LANCES_MAXIMOS) return false;
+    p->lances.assign(static_cast<std::size_t>(v[5]), LanceJogado{});
     for (LanceJogado& l : p->lances) {
-        if (!(s >> l.deX >> l.deY >> l.paraX >> l.paraY >> l.promocao)) return false;
+        long m[5];
+        for (long& n : m) {
+            if (!RespostaEscolha::leNumero(&c, &n)) return false;
+        }
+        l = LanceJogado{static_cast<int>(m[0]), static_cast<int>(m[1]), static_cast<int>(m[2]),
+                        static_cast<int>(m[3]), static_cast<int>(m[4])};
         if (!isCasa(l.deX, l.deY) || !isCasa(l.paraX, l.paraY)) return false;
     }
-    if (!(s >> p->memoria.repetidaCont[0] >> p->memoria.repetidaCont[1])) return false;
-    for (auto& lado : p->memoria.jogadaCont) {
-        for (int& c : lado) {
-            if (!(s >> c)) return false;
-        }
-    }
-    std::string resto;
-    return !(s >> resto);
+    return RespostaEscolha::leMemoria(&c, &p->memoria) && RespostaEscolha::isFim(c);
 }

@@ -1,6 +1,7 @@
 #ifndef ESCOLHA_RESPOSTAESCOLHA_H
 #define ESCOLHA_RESPOSTAESCOLHA_H
 
+#include <initializer_list>
 #include <string>
 
 #include "jogo/Jogo.h"
@@ -14,6 +15,15 @@ public:
     std::string codifica() const;
     // False, leaving *resposta undefined, on a text codifica did not write.
     static bool decodifica(const std::string& texto, RespostaEscolha* resposta);
+
+    // The text of both: whole numbers, each followed by a space, read back
+    // from *c on (leading whitespace skipped) as long as they fit an int;
+    // isFim: nothing but whitespace is left.
+    static void escreveNumeros(std::string& s, std::initializer_list<long> numeros);
+    static void escreveMemoria(std::string& s, const Jogo::MemoriaComputador& m);
+    static bool leNumero(const char** c, long* n);
+    static bool leMemoria(const char** c, Jogo::MemoriaComputador* m);
+    static bool isFim(const char* c);
 
     long id = 0;
     bool achou = false;
