@@ -239,6 +239,9 @@ try {
   await d.clica({ x: 320, y: 444 });
   await d.espera('"Jogar" did not show the board again', d.tabuleiro, 10000);
   await e4ERespostaEm(d);
+  // The bulb lit: white to move and nothing sliding (dimmed, H does nothing).
+  const lampada = async () => { const p = await d.pixel({ x: 618, y: 179 }); return p[0] > 200 && p[2] < 150; };
+  await d.espera('the hint button did not light up', lampada, 10000);
   await page.keyboard.press('h');
   await d.espera('H showed no hint', async () => (await d.conta(FAIXA)) > 1000 && (await d.conta(MARCA)) > 0, 10000);
   await d.foto('5b-dica');
