@@ -60,16 +60,10 @@ JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
       dicaGeracao(0),
       dicaLances(0),
       mensagemDica(false),
-      partidas(0)
+      partidas(0) {
 #ifdef __EMSCRIPTEN__
-      ,
-      trabalhador(new TrabalhadorEscolha()),
-      pedidos(0),
-      pedidoGeracao(0),
-      pedidoLances(0),
-      pedidoDica(false)
+    trabalhador = new TrabalhadorEscolha();
 #endif
-{
 }
 
 JogoGraficoControlador::~JogoGraficoControlador() {

@@ -123,11 +123,11 @@ private:
     Jogada* getJogada(int deX, int deY, int paraX, int paraY);
 
     // The request out to the page's worker and the game it was made for.
-    TrabalhadorEscolha* trabalhador;
-    long pedidos;
-    long pedidoGeracao;
-    std::size_t pedidoLances;
-    bool pedidoDica;
+    TrabalhadorEscolha* trabalhador = nullptr;
+    long pedidos = 0;
+    long pedidoGeracao = 0;
+    std::size_t pedidoLances = 0;
+    bool pedidoDica = false;
 #endif
 };
 
