@@ -6,10 +6,15 @@ strength and fits one rating per player. Started through bench/forca.sh,
 which installs what it needs; never run by the tests.
 
 Opponents:
-  stockfish  Debian's Stockfish at its weakest calibrated setting
-             (UCI_LimitStrength, UCI_Elo 1350), the anchor of the scale;
+  stockfish  Debian's Stockfish limited to calibrated ratings
+             (UCI_LimitStrength, UCI_Elo 1350, its weakest, and stronger
+             settings such as 1600, 1900, 2200), the anchors of the scale,
+             each taken at its nominal rating;
   fairymax   Fairy-Max limited to a fixed search depth (sd 1, 2, ...),
              rated only through its games against the others.
+
+Each level plays the opponents near its expected strength and its
+neighbouring levels; with --paralelo 2 two games run at once (one per core).
 
 Every move is checked by a separate Stockfish process (go perft 1 before
 the move); an illegal move, a crash or a silent engine loses the game and
@@ -24,8 +29,10 @@ import math
 import os
 import select
 import shutil
+import statistics
 import subprocess
 import sys
+import threading
 import time
 
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -45,6 +52,12 @@ ABERTURAS = [
 ]
 
 ANCORA_ELO = 1350
+# The ratings the stronger levels were built to, and about where Fairy-Max's
+# depths stood in earlier runs: they choose a level's opponents, those
+# within PERTO of it.
+ESPERADO = {2: 530, 3: 700, 4: 810, 5: 1100, 6: 1400, 7: 1700, 8: 2000}
+FAIRYMAX_ESPERADO = {1: 740, 2: 1100, 3: 1440, 4: 1600}
+PERTO = 350
 LIMITE_PLIES = 600
 # Seconds an engine may take for one move before it counts as hung.
 ESPERA_LANCE = 60.0
@@ -119,10 +132,12 @@ class Motor:
 
 
 class MotorUCI(Motor):
-    def __init__(self, nome, argv, opcoes, go):
+    def __init__(self, nome, argv, opcoes, go, tempos=None):
         super().__init__(nome, argv)
         self.opcoes = opcoes
         self.go = go
+        # Seconds per move, when the caller wants them.
+        self.tempos = tempos
 
     def inicia(self):
         self.proc = Processo(self.argv)
@@ -142,8 +157,11 @@ class MotorUCI(Motor):
 
     def lance(self, lances):
         self.proc.envia(posicao(lances))
+        inicio = time.monotonic()
         self.proc.envia(self.go)
         palavras = self.proc.ate("bestmove")[-1].split()
+        if self.tempos is not None:
+            self.tempos.append(time.monotonic() - inicio)
         if len(palavras) < 2:
             raise Falha(f"{self.nome}: bestmove without a move")
         return palavras[1]
@@ -276,14 +294,16 @@ def joga(branco, preto, abertura, juiz):
         lances.append(lance)
 
 
-def ajusta_elo(resultados, ancora, elo_ancora):
-    """Ratings by maximum likelihood on the logistic (Elo) curve, the anchor
-    fixed; each pairing also gets one virtual draw, so that a pairing won or
-    lost whole gives a finite, cautious estimate. Answers {player: (elo, sd)}."""
+def ajusta_elo(resultados, ancoras):
+    """Ratings by maximum likelihood on the logistic (Elo) curve, the anchors
+    ({player: rating}) fixed; each pairing also gets one virtual draw, so that
+    a pairing won or lost whole gives a finite, cautious estimate. Answers
+    {player: (elo, sd)}."""
     nomes = sorted({n for a, b in resultados for n in (a, b)})
-    livres = [n for n in nomes if n != ancora]
+    livres = [n for n in nomes if n not in ancoras]
     idx = {n: i for i, n in enumerate(livres)}
-    elo = {n: float(elo_ancora) for n in nomes}
+    base = min(ancoras.values())
+    elo = {n: float(ancoras.get(n, base)) for n in nomes}
     k = math.log(10) / 400
     pares = []
     for (a, b), (v, e, d) in resultados.items():
@@ -349,10 +369,13 @@ def main():
     ap.add_argument("motor", nargs="?", default=os.path.join(RAIZ, "build", "xadrez-uci"),
                     help="the xadrez-uci to measure (default: build/xadrez-uci)")
     ap.add_argument("--jogos", type=int, default=40, help="games per pairing, even (default 40)")
-    ap.add_argument("--niveis", default="2,3,4", help="levels to measure (default 2,3,4)")
+    ap.add_argument("--niveis", default="2,3,4,5,6,7,8", help="levels to measure (default 2 to 8)")
     ap.add_argument("--profundidades", default="1,2,3,4",
                     help="Fairy-Max depths in the pool (default 1,2,3,4)")
+    ap.add_argument("--elos", default="1350,1600,1900,2200",
+                    help="Stockfish UCI_Elo settings, the anchors (default 1350,1600,1900,2200)")
     ap.add_argument("--ms-stockfish", type=int, default=100, help="Stockfish's time per move in ms")
+    ap.add_argument("--paralelo", type=int, default=1, help="games played at once (default 1; 2 for two cores)")
     args = ap.parse_args()
     if args.jogos < 2 or args.jogos % 2:
         ap.error("--jogos must be even and at least 2")
@@ -365,78 +388,145 @@ def main():
 
     niveis = [int(n) for n in args.niveis.split(",")]
     profundidades = [int(n) for n in args.profundidades.split(",")]
-    ancora = "Stockfish UCI_Elo 1350"
+    elos = sorted(int(e) for e in args.elos.split(","))
+    tempos = {n: [] for n in niveis}
+    tempos_trava = threading.Lock()
+
+    def nome_sf(e):
+        return f"Stockfish UCI_Elo {e}"
 
     def nosso(n):
-        return MotorUCI(f"xadrez Nivel {n}", [args.motor], [("Nivel", n)], "go")
+        lista = []
+
+        class Medido(MotorUCI):
+            def lance(self, lances):
+                r = super().lance(lances)
+                with tempos_trava:
+                    tempos[n].extend(lista)
+                lista.clear()
+                return r
+
+        return Medido(f"xadrez Nivel {n}", [args.motor], [("Nivel", n)], "go", lista)
 
     def fmax(d):
         return MotorCECP(f"Fairy-Max sd {d}", [fairymax], d)
 
-    def sf():
-        return MotorUCI(ancora, [stockfish],
-                        [("Threads", 1), ("Hash", 16), ("UCI_LimitStrength", "true"), ("UCI_Elo", ANCORA_ELO)],
-                        f"go movetime {args.ms_stockfish}")
+    def sf(e):
+        return lambda: MotorUCI(nome_sf(e), [stockfish],
+                                [("Threads", 1), ("Hash", 16), ("UCI_LimitStrength", "true"), ("UCI_Elo", e)],
+                                f"go movetime {args.ms_stockfish}")
 
-    # Each level against the two shallowest Fairy-Max depths and the anchor;
-    # the levels against each other; Fairy-Max's depths chained to each other
-    # and the deeper ones to the anchor.
+    # The original levels against the two shallowest Fairy-Max depths and
+    # the weakest anchor; a stronger level against the two anchors (or
+    # Fairy-Max's deeper depths) nearest the rating it was built to; each
+    # level against the next; Fairy-Max's depths chained to each other and
+    # the deeper ones to the weakest anchor.
     pares = []
+    usa_fairymax = False
     for n in niveis:
-        pares += [(lambda n=n: nosso(n), lambda d=d: fmax(d)) for d in profundidades[:2]]
-        pares.append((lambda n=n: nosso(n), sf))
+        if n <= 4:
+            pares += [(lambda n=n: nosso(n), lambda d=d: fmax(d)) for d in profundidades[:2]]
+            pares.append((lambda n=n: nosso(n), sf(elos[0])))
+            usa_fairymax = True
+        else:
+            alvo = ESPERADO.get(n, 2000)
+            perto = [e for e in elos if abs(e - alvo) <= PERTO] or [min(elos, key=lambda e: abs(e - alvo))]
+            for e in sorted(perto, key=lambda e: abs(e - alvo))[:2]:
+                pares.append((lambda n=n: nosso(n), sf(e)))
+            for d in profundidades:
+                if abs(FAIRYMAX_ESPERADO.get(d, 9999) - alvo) <= PERTO and alvo < elos[0]:
+                    pares.append((lambda n=n, d=d: nosso(n), lambda d=d: fmax(d)))
+                    usa_fairymax = True
     for a, b in zip(niveis, niveis[1:]):
         pares.append((lambda a=a: nosso(a), lambda b=b: nosso(b)))
-    for a, b in zip(profundidades, profundidades[1:]):
-        pares.append((lambda a=a: fmax(a), lambda b=b: fmax(b)))
-    for d in profundidades[2:]:
-        pares.append((lambda d=d: fmax(d), sf))
+    if usa_fairymax:
+        for a, b in zip(profundidades, profundidades[1:]):
+            pares.append((lambda a=a: fmax(a), lambda b=b: fmax(b)))
+        for d in profundidades[2:]:
+            pares.append((lambda d=d: fmax(d), sf(elos[0])))
 
-    juiz = Juiz(stockfish)
     resultados = {}
     falhas = []
     inicio = time.monotonic()
     print(f"# {datetime.date.today().isoformat()}, {args.jogos} games per pairing, "
-          f"Stockfish {args.ms_stockfish} ms per move", flush=True)
+          f"Stockfish {args.ms_stockfish} ms per move, {args.paralelo} at once, "
+          f"load {os.getloadavg()[0]:.1f}", flush=True)
     print(f"{'pairing':52} {'games':>5} {'W':>3} {'D':>3} {'L':>3} {'score':>6}", flush=True)
-    for fa, fb in pares:
-        a, b = fa(), fb()
-        v = e = d = 0
-        motivos = {}
-        for j in range(args.jogos):
-            abertura = ABERTURAS[(j // 2) % len(ABERTURAS)]
-            a_branco = j % 2 == 0
-            branco, preto = (a, b) if a_branco else (b, a)
-            branco.novo_jogo()
-            preto.novo_jogo()
-            pontos, motivo, plies = joga(branco, preto, abertura, juiz)
-            if not a_branco:
-                pontos = 1 - pontos
-            v, e, d = v + (pontos == 1), e + (pontos == 0.5), d + (pontos == 0)
-            chave = "FAILURE" if motivo.startswith("FAILURE") else motivo
-            motivos[chave] = motivos.get(chave, 0) + 1
-            if motivo.startswith("FAILURE"):
-                falhas.append(f"{a.nome} vs {b.nome}, game {j + 1}: {motivo}")
-        a.fecha()
-        b.fecha()
-        resultados[(a.nome, b.nome)] = (v, e, d)
-        print(f"{a.nome + ' vs ' + b.nome:52} {args.jogos:5} {v:3} {e:3} {d:3} "
-              f"{100 * (v + 0.5 * e) / args.jogos:5.1f}%   "
-              + ", ".join(f"{m} {c}" for m, c in sorted(motivos.items())), flush=True)
-    juiz.fecha()
 
-    elos = ajusta_elo(resultados, ancora, ANCORA_ELO)
+    # Every game is a job; a worker plays them one after the other with
+    # engines of its own and its own judge.
+    trabalhos = [(i, j) for i in range(len(pares)) for j in range(args.jogos)]
+    placar = {i: {"v": 0, "e": 0, "d": 0, "feitos": 0, "motivos": {}, "nomes": None} for i in range(len(pares))}
+    trava = threading.Lock()
+    proximo = [0]
+
+    def trabalhador():
+        juiz = Juiz(stockfish)
+        try:
+            while True:
+                with trava:
+                    if proximo[0] >= len(trabalhos):
+                        return
+                    i, j = trabalhos[proximo[0]]
+                    proximo[0] += 1
+                fa, fb = pares[i]
+                a, b = fa(), fb()
+                abertura = ABERTURAS[(j // 2) % len(ABERTURAS)]
+                a_branco = j % 2 == 0
+                branco, preto = (a, b) if a_branco else (b, a)
+                try:
+                    branco.novo_jogo()
+                    preto.novo_jogo()
+                    pontos, motivo, plies = joga(branco, preto, abertura, juiz)
+                except Falha as e:
+                    pontos, motivo = (0 if a_branco else 1), f"FAILURE {e}"
+                finally:
+                    a.fecha()
+                    b.fecha()
+                if not a_branco:
+                    pontos = 1 - pontos
+                with trava:
+                    r = placar[i]
+                    r["nomes"] = (a.nome, b.nome)
+                    r["v"] += pontos == 1
+                    r["e"] += pontos == 0.5
+                    r["d"] += pontos == 0
+                    chave = "FAILURE" if motivo.startswith("FAILURE") else motivo
+                    r["motivos"][chave] = r["motivos"].get(chave, 0) + 1
+                    if motivo.startswith("FAILURE"):
+                        falhas.append(f"{a.nome} vs {b.nome}, game {j + 1}: {motivo}")
+                    r["feitos"] += 1
+                    if r["feitos"] == args.jogos:
+                        resultados[r["nomes"]] = (r["v"], r["e"], r["d"])
+                        print(f"{r['nomes'][0] + ' vs ' + r['nomes'][1]:52} {args.jogos:5} {r['v']:3} {r['e']:3} "
+                              f"{r['d']:3} {100 * (r['v'] + 0.5 * r['e']) / args.jogos:5.1f}%   "
+                              + ", ".join(f"{m} {c}" for m, c in sorted(r["motivos"].items())), flush=True)
+        finally:
+            juiz.fecha()
+
+    fios = [threading.Thread(target=trabalhador) for _ in range(max(1, args.paralelo))]
+    for f in fios:
+        f.start()
+    for f in fios:
+        f.join()
+
+    ancoras = {nome_sf(e): e for e in elos if any(nome_sf(e) in par for par in resultados)}
+    elos_ajustados = ajusta_elo(resultados, ancoras)
     print()
     print(f"{'player':28} {'Elo':>6}  95% margin")
-    for nome, (elo, sd) in sorted(elos.items(), key=lambda x: -x[1][0]):
-        margem = "anchor" if nome == ancora else f"+/- {1.96 * sd:.0f}"
+    for nome, (elo, sd) in sorted(elos_ajustados.items(), key=lambda x: -x[1][0]):
+        margem = "anchor" if nome in ancoras else f"+/- {1.96 * sd:.0f}"
         print(f"{nome:28} {elo:6.0f}  {margem}")
     print()
-    print("Assumptions: Stockfish 15.1 with UCI_LimitStrength and UCI_Elo 1350 plays at 1350, the")
-    print("rating its authors calibrated it to (CCRL 40/4 scale, at a longer time control than here);")
-    print("it is the only calibrated setting of Debian's engines, and too strong for the levels to")
-    print("score against, so Fairy-Max's fixed depths, which have no rating of their own, bridge the")
-    print("gap and are placed by their games against it, against each other and against the levels.")
+    print(f"{'level':8} {'moves':>6} {'median s':>9} {'worst s':>8}")
+    for n in niveis:
+        if tempos[n]:
+            print(f"{n:<8} {len(tempos[n]):6} {statistics.median(tempos[n]):9.3f} {max(tempos[n]):8.3f}")
+    print()
+    print("Assumptions: Stockfish 15.1 with UCI_LimitStrength at UCI_Elo E plays at E, the rating its")
+    print("authors calibrated it to (CCRL 40/4 scale, at a longer time control than here); its settings")
+    print("are the anchors, each fixed at its nominal rating. Fairy-Max's fixed depths, which have no")
+    print("rating of their own, bridge the gap below the weakest setting and are placed by their games.")
     print("Ratings are fitted together on the logistic Elo curve with one virtual draw per pairing;")
     print("draws count half a point; the margin is 1.96 standard errors of that fit.")
     if falhas:
@@ -445,7 +535,7 @@ def main():
         for f in falhas:
             print("  " + f)
     minutos = (time.monotonic() - inicio) / 60
-    print(f"\n# {minutos:.1f} minutes", flush=True)
+    print(f"\n# {minutos:.1f} minutes, load {os.getloadavg()[0]:.1f}", flush=True)
 
 
 if __name__ == "__main__":

@@ -89,7 +89,7 @@ add_custom_target(recursos ALL DEPENDS ${_arquivos} ${_imagens} ${_pacote_sons} 
 add_custom_target(fonte ALL DEPENDS ${_fonte_web})
 
 add_subdirectory(src)
-# Only the game goes into the page.
+# Only the game and its worker go into the page.
 foreach(_alvo posicao uci xadrez-uci)
   if(TARGET ${_alvo})
     set_target_properties(${_alvo} PROPERTIES EXCLUDE_FROM_ALL ON)
@@ -105,13 +105,14 @@ file(CONFIGURE OUTPUT ${_funcoes} CONTENT "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=$a
 # ASYNCIFY lets the window loop's delay (and SDL's after each frame) hand the
 # page's only thread back to the browser, also while the tick waits out a
 # message. It would instrument every function that an indirect call might
-# reach; the model, the computer player and the animation include no SDL and
-# call nothing that yields, so they are left as they are: smaller, and the
-# search inside a tick not slowed down by it. The page hands the sounds in through
-# xadrez_sons_chegaram. The pictures and the font are packed and found at /
-# as in the game's folder.
-set(_sem_pausa "Algoritmo*::*" "MiniMaxNo::*" "Relogio::*" "Jogo::*" "Jogada*::*"
-    "*PecaJogada::*" "Peca::*" "Tabuleiro::*" "Animacao::*" "Movimento*::*")
+# reach; the model, the animation, the notation of a hint and the requests
+# to the worker include no SDL and call nothing that yields, so they are left
+# as they are: smaller. The computer player itself is the worker's (below);
+# of it the page keeps only what the game's tick reaches. The page hands the
+# sounds in through xadrez_sons_chegaram. The pictures and the font are
+# packed and found at / as in the game's folder.
+set(_sem_pausa "Algoritmo*::*" "Jogo::*" "Jogada*::*" "*PecaJogada::*" "Peca::*" "Tabuleiro::*" "Animacao::*"
+    "Movimento*::*" "Notacao::*" "RespostaEscolha::*")
 list(JOIN _sem_pausa "," _sem_pausa)
 target_link_options(xadrez PRIVATE
   "@${_funcoes}"
@@ -122,18 +123,31 @@ target_link_options(xadrez PRIVATE
   "SHELL:--preload-file \"${_fonte_web}@/arial.ttf\"")
 set_target_properties(xadrez PROPERTIES SUFFIX .js LINK_DEPENDS "${_imagens};${_fonte_web};${_funcoes}")
 
+# The computer player's Web Worker: the page sends it the game's record and
+# it answers the choice (src/escolha), so the page's only thread never waits
+# for a search. A module of its own, without SDL, files or ASYNCIFY, built
+# for speed; message passing only, no shared memory.
+add_executable(xadrez-escolha ${PROJECT_SOURCE_DIR}/src/escolha/trabalhador.cpp)
+target_link_libraries(xadrez-escolha PRIVATE escolha)
+target_compile_options(algoritmo PRIVATE -O2)
+target_link_options(xadrez-escolha PRIVATE
+  -sBUILD_AS_WORKER=1 -sENVIRONMENT=worker -sALLOW_MEMORY_GROWTH=1
+  -sEXPORTED_FUNCTIONS=_xadrez_escolhe)
+set_target_properties(xadrez-escolha PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${XADREZ_RAIZ})
+
 # The service worker lists every file of the page; its store is named after
 # their hash, so a new build is stored whole, apart from the old one.
 set(_pagina_arquivos index.html manifest.webmanifest xadrez.js xadrez.wasm xadrez.data sons.js sons.data
-    icone.png icone-192.png icone-512.png)
-# The game's own three files come from its link (DEPENDS xadrez); the
-# sounds and icons from recursos, which the page's target waits for.
+    icone.png icone-192.png icone-512.png xadrez-escolha.js xadrez-escolha.wasm)
+# The game's own three files and the worker's two come from their links
+# (DEPENDS xadrez xadrez-escolha); the sounds and icons from recursos, which
+# the page's target waits for.
 set(_pagina_caminhos ${XADREZ_RAIZ}/index.html ${XADREZ_RAIZ}/manifest.webmanifest ${_pacote_sons} ${_icones_pagina})
 add_custom_command(
   OUTPUT ${XADREZ_RAIZ}/sw.js
   COMMAND ${CMAKE_COMMAND} "-DPASTA=${XADREZ_RAIZ}" "-DARQUIVOS=${_pagina_arquivos}"
           "-DMODELO=${CMAKE_CURRENT_LIST_DIR}/sw.js" -P ${CMAKE_CURRENT_LIST_DIR}/servico.cmake
-  DEPENDS xadrez ${_pagina_caminhos} ${CMAKE_CURRENT_LIST_DIR}/sw.js ${CMAKE_CURRENT_LIST_DIR}/servico.cmake
+  DEPENDS xadrez xadrez-escolha ${_pagina_caminhos} ${CMAKE_CURRENT_LIST_DIR}/sw.js ${CMAKE_CURRENT_LIST_DIR}/servico.cmake
   COMMENT "Writing the service worker of this build"
   VERBATIM)
 add_custom_target(pagina ALL DEPENDS ${XADREZ_RAIZ}/sw.js)

@@ -1,11 +1,63 @@
 #include "algoritmo/AlgoritmoGerenciador.h"
 
+#include <algorithm>
+#include <mutex>
+
 #include "algoritmo/Algoritmo.h"
+#include "algoritmo/AlgoritmoForte.h"
+#include "jogo/Jogada.h"
+#include "jogo/Jogo.h"
+#include "jogo/Peca.h"
 
-AlgoritmoGerenciador::AlgoritmoGerenciador(Jogo* jogo) : jogo(jogo), algoritmo(new Algoritmo(jogo)) {}
+AlgoritmoGerenciador::AlgoritmoGerenciador(Jogo* jogo, std::size_t megabytesTabela)
+    : jogo(jogo),
+      algoritmo(new Algoritmo(jogo)),
+      megabytesTabela(std::min(std::max<std::size_t>(megabytesTabela, 1), MEGABYTES_MAXIMO)),
+      forte(nullptr),
+      promocao(0) {}
 
-AlgoritmoGerenciador::~AlgoritmoGerenciador() { delete algoritmo; }
+AlgoritmoGerenciador::~AlgoritmoGerenciador() {
+    delete algoritmo;
+    delete forte.load();
+}
+
+AlgoritmoForte* AlgoritmoGerenciador::getAlgoritmoForte() {
+    // The table is large: only a game at a stronger level pays for it.
+    std::lock_guard<std::mutex> trava(criacaoTrava);
+    if (forte.load() == nullptr) forte.store(new AlgoritmoForte(jogo, megabytesTabela));
+    return forte.load();
+}
+
+void AlgoritmoGerenciador::interrompe() {
+    AlgoritmoForte* f = forte.load();
+    if (f != nullptr) f->interrompe();
+}
+
+void AlgoritmoGerenciador::novaPartida() {
+    AlgoritmoForte* f = forte.load();
+    if (f != nullptr) f->limpa();
+}
 
 bool AlgoritmoGerenciador::calculaMelhorJogada(int* x, int* y, Jogada** jogada, bool isComp) {
-    return algoritmo->calculaMelhorJogada(x, y, jogada, isComp);
+    int nivel;
+    {
+        std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        nivel = jogo->getNivel(isComp);
+    }
+    promocao = 0;
+    if (nivel >= Jogo::AMADOR) {
+        return getAlgoritmoForte()->calculaMelhorJogada(x, y, jogada, &promocao, isComp, nivel, true);
+    }
+    bool achou = algoritmo->calculaMelhorJogada(x, y, jogada, isComp);
+    if (achou) {
+        std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        Peca* p = jogo->getPeca(*x, *y);
+        int alvo = (*jogada)->getPosY();
+        if (p != nullptr && p->getTipo() == Jogo::PEAO && (alvo == 0 || alvo == 7)) promocao = Jogo::RAINHA;
+    }
+    return achou;
+}
+
+bool AlgoritmoGerenciador::sugere(bool isComp, int* x, int* y, Jogada** jogada, int* promocaoSugerida) {
+    return getAlgoritmoForte()->calculaMelhorJogada(x, y, jogada, promocaoSugerida, isComp, Jogo::PERITO, false);
 }

@@ -87,6 +87,12 @@ void Sistema::finaliza() {
     jogoAudio->finaliza();
 }
 
+void Sistema::encerra() {
+    encerrando = true;
+    jogo->setFim(true);
+    jogoGraficoControlador->interrompeBusca();
+}
+
 void Sistema::execGUI() { gui->execGUI("Jogo de Xadrez", 640, 640); }
 
 void Sistema::execJogo(void* arg) { gui->execJogo(arg); }

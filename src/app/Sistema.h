@@ -36,20 +36,20 @@ public:
     void execGUI();
     void execJogo(void* arg);
 
-    // Back to the opening screen with a fresh game; counters and levels stay.
+    // Back to the opening screen with a fresh game; counters and levels
+    // stay. On the game thread, so no search runs meanwhile.
     void reinicia() {
         jogoGrafico->getMensagemDesenho()->removeMensagem();
         jogoGrafico->getPromocaoDesenho()->fecha();
         gui->reinicia();
         jogo->reinicia();
         jogoAudio->reinicia();
+        algoritmoGerenciador->novaPartida();
     }
 
-    // The window is closing: work in progress on the game thread stops.
-    void encerra() {
-        encerrando = true;
-        jogo->setFim(true);
-    }
+    // The window is closing: work in progress on the game thread stops,
+    // a search under way at once.
+    void encerra();
     bool isEncerrando() const { return encerrando; }
 
     Jogo* getJogo() { return jogo; }

@@ -33,6 +33,7 @@ const char* const AJUDA =
     "  Space              acts on the cursor's square as a click\n"
     "  Backspace, Ctrl+Z  takes back the last move of a human side (and the answer to it)\n"
     "  G                  turns the board round\n"
+    "  H                  a hint: Perito's move for the side to move, shown, not played\n"
     "  Return             pauses and resumes\n"
     "  Escape             abandons the game\n"
     "  M                  music off and on\n"
@@ -40,8 +41,8 @@ const char* const AJUDA =
     "  Ctrl+C             copies the game as PGN, a finished one too\n"
     "  Ctrl+V             plays the FEN or PGN pasted, here or on the opening screen\n"
     "In the promotion box the arrows choose, Space or Return picks, Escape closes it.\n"
-    "Mouse and touch: buttons right of the board take back, turn it, show the list,\n"
-    "copy and paste.\n";
+    "Mouse and touch: buttons right of the board take back, turn it, give a hint,\n"
+    "show the list, copy and paste.\n";
 
 // A fatal error: one line on standard error and, on Windows, where nobody
 // sees the standard error of a windowed program, a message box too.

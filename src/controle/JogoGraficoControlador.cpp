@@ -7,6 +7,7 @@
 
 #include "Colagem.h"
 #include "PartidaPGN.h"
+#include "Notacao.h"
 #include "animacao/Movimento.h"
 #include "animacao/MovimentoSimples.h"
 #include "app/Sistema.h"
@@ -19,6 +20,13 @@
 #include "jogo/Jogada.h"
 #include "jogo/JogadaLista.h"
 #include "jogo/Peca.h"
+#ifdef __EMSCRIPTEN__
+#include "controle/TrabalhadorEscolha.h"
+#include "escolha/PedidoEscolha.h"
+#include "escolha/RespostaEscolha.h"
+#include "jogo/CopiaPecas.h"
+#include "jogo/Tabuleiro.h"
+#endif
 
 namespace {
 const char* const MSG_PAUSA = "Pausa!";
@@ -44,6 +52,9 @@ int botaoDaTecla(int tecla) {
         default: return 0;
     }
 }
+const char* const MSG_SUGESTAO = "Sugest\xe3o: ";
+// A hint's banner is looked at this often for a move that ends it.
+const long PASSO_DICA = 30;
 }  // namespace
 
 JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
@@ -61,11 +72,25 @@ JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
       buscando(false),
       memoriaPendente(false),
       memoriaDesfeita(),
-      inicio(std::time(nullptr)) {}
+      inicio(std::time(nullptr)),
+      buscaForte(false),
+      fimEmprestado(false),
+      dicaPedida(false),
+      dicaGeracao(0),
+      dicaLances(0),
+      mensagemDica(false),
+      partidas(0) {
+#ifdef __EMSCRIPTEN__
+    trabalhador = new TrabalhadorEscolha();
+#endif
+}
 
 JogoGraficoControlador::~JogoGraficoControlador() {
     delete pecaComputador;
     delete jogadaComputador;
+#ifdef __EMSCRIPTEN__
+    delete trabalhador;
+#endif
 }
 
 // The same text set again restarts its time but leaves the picture as it is.
@@ -76,6 +101,7 @@ void JogoGraficoControlador::setMensagem(std::string texto, long tempo) {
     mensagemTempo = tempo;
     mensagemDesde = std::chrono::steady_clock::now();
     mensagemGeracao++;
+    mensagemDica = false;
     if (muda) {
         sistema->getGUI()->repinta();
     }
@@ -86,6 +112,7 @@ void JogoGraficoControlador::removeMensagem() {
     bool muda = !mensagem->getMensagem().empty();
     mensagem->removeMensagem();
     mensagemGeracao++;
+    mensagemDica = false;
     if (muda) {
         sistema->getGUI()->repinta();
     }
@@ -109,11 +136,42 @@ void JogoGraficoControlador::liberaMovimento() {
     promocao = 0;
 }
 
-// The one place where a take back and Escape stop a search under way. The
-// game's own levels watch the end flag (Escape) or end in a moment; their
-// choice, made for a game that is gone, is dropped by its generation.
+// The one place where a take back, Escape, closing the window and a move
+// during a hint stop a search under way. The original levels watch the end
+// flag (Escape, closing) or end in a moment; the stronger engine returns at
+// once. Their choice, made for a game that is gone, is dropped by its
+// generation. A page's worker is ended, its search with it.
 void JogoGraficoControlador::interrompeBusca() {
-    // AlgoritmoGerenciador::interrompe() goes here.
+    sistema->getAlgoritmoGerenciador()->interrompe();
+#ifdef __EMSCRIPTEN__
+    trabalhador->interrompe();
+#endif
+}
+
+// Under the game's lock: the stronger engine's search under way stops for
+// good. A stop request that comes after the tick has let go of the lock but
+// before the search has begun is forgotten when it begins; the end flag,
+// which the search polls, holds until the tick lowers it after the search.
+// The original levels' search ends in a moment and runs its course.
+void JogoGraficoControlador::paraBusca() {
+    interrompeBusca();
+    Jogo* jogo = sistema->getJogo();
+    if (buscando && buscaForte && !jogo->isFim()) {
+        jogo->setFim(true);
+        fimEmprestado = true;
+    }
+}
+
+// After a search, under the lock: an end flag raised only to stop it goes
+// down again (Escape meanwhile raised it for good).
+void JogoGraficoControlador::devolveFim() {
+    Jogo* jogo = sistema->getJogo();
+    if (fimEmprestado) {
+        fimEmprestado = false;
+        if (jogo->getStatus() == Jogo::EM_JOGO) {
+            jogo->setFim(false);
+        }
+    }
 }
 
 // Each step asks for a frame when it changes what the screen shows (a slide
@@ -135,11 +193,16 @@ void JogoGraficoControlador::executando() {
     long tempo = mensagemTempo;
     if (tempo != tempoIndefinido) {
         long geracao = mensagemGeracao;
+        bool dica = mensagemDica;
         auto passou = std::chrono::steady_clock::now() - mensagemDesde;
         long resta = tempo - static_cast<long>(
                                  std::chrono::duration_cast<std::chrono::milliseconds>(passou).count());
         trava.unlock();
-        gui->espera(resta);
+        if (dica) {
+            esperaDica(resta, geracao);
+        } else {
+            gui->espera(resta);
+        }
         trava.lock();
         // A message set or removed meanwhile ("Pausa!", a second refusal)
         // lives on by its own time; only this one's time is up.
@@ -160,6 +223,8 @@ void JogoGraficoControlador::executando() {
             pecaSelecionada = nullptr;
             liberaMovimento();
             erroRelatado = false;
+            dicaPedida = false;
+            partidas++;
             sistema->reinicia();
             jogo->setFim(false);
             return;
@@ -180,6 +245,20 @@ void JogoGraficoControlador::executando() {
         executaMovimento();
         gui->repinta();
         return;
+    }
+
+#ifdef __EMSCRIPTEN__
+    // While the worker chooses there is nothing else for the tick to do.
+    if (colheEscolha()) {
+        return;
+    }
+#endif
+    if (dicaPedida) {
+        if (isDicaValida()) {
+            mostraDica(trava);
+            return;
+        }
+        dicaPedida = false;
     }
 
     // A computer's choice shows from the first step of its slide on.
@@ -213,6 +292,11 @@ void JogoGraficoControlador::executaMovimento() {
 }
 
 void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mutex>& trava) {
+#ifdef __EMSCRIPTEN__
+    // The page's worker chooses; a later tick takes its answer.
+    (void)trava;
+    pedeEscolha(false);
+#else
     Jogo* jogo = sistema->getJogo();
     bool vez = jogo->isVezComputador();
     int x = 0, y = 0;
@@ -222,11 +306,15 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
     // answering meanwhile.
     long geracao = jogo->getGeracao();
     buscando = true;
+    buscaForte = jogo->getNivel(vez) >= Jogo::AMADOR;
     memoriaPendente = false;
     trava.unlock();
-    bool achou = sistema->getAlgoritmoGerenciador()->calculaMelhorJogada(&x, &y, &jogada, vez);
+    AlgoritmoGerenciador* gerenciador = sistema->getAlgoritmoGerenciador();
+    bool achou = gerenciador->calculaMelhorJogada(&x, &y, &jogada, vez);
+    int promocaoEscolhida = gerenciador->getPromocao();
     trava.lock();
     buscando = false;
+    devolveFim();
 
     if (sistema->isEncerrando()) {
         delete jogada;
@@ -241,6 +329,14 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
         }
         return;
     }
+    aplicaEscolha(achou, x, y, jogada, promocaoEscolhida);
+#endif
+}
+
+// After the computer's choice (jogada is taken over): its slide begins, the
+// pawn to become what the choice says; or the failure is reported once.
+void JogoGraficoControlador::aplicaEscolha(bool achou, int x, int y, Jogada* jogada, int promocaoEscolhida) {
+    Jogo* jogo = sistema->getJogo();
     if (!achou) {
         delete jogada;
         if (!erroRelatado) {
@@ -263,8 +359,192 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
     pecaComputador = live->nova();
     jogadaComputador = jogada->nova();
     delete jogada;
+    promocao = promocaoEscolhida;
     jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogadaComputador, pecaComputador));
 }
+
+// Waits out a hint's banner, which gives way as soon as a move starts (its
+// wait would hold the slide up) or another message replaces it.
+void JogoGraficoControlador::esperaDica(long ms, long geracao) {
+    Jogo* jogo = sistema->getJogo();
+    auto fim = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        long resta = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(fim - std::chrono::steady_clock::now()).count());
+        if (resta <= 0 || sistema->getGUI()->isFinalizado()) {
+            return;
+        }
+        sistema->getGUI()->espera(std::min(resta, PASSO_DICA));
+        std::lock_guard<std::recursive_mutex> trava(jogo->getTrava());
+        if (mensagemGeracao != geracao || jogo->getMovimento() != nullptr) {
+            return;
+        }
+    }
+}
+
+// A hint acts only for a human side to move, in play, with no slide under way.
+bool JogoGraficoControlador::isDicaPossivel() {
+    Jogo* jogo = sistema->getJogo();
+    return jogo->getStatus() == Jogo::EM_JOGO && !jogo->isPausa() && jogo->isVezDeHumano() &&
+           jogo->getMovimento() == nullptr;
+}
+
+// The hint asked for is still for the game on the board.
+bool JogoGraficoControlador::isDicaValida() {
+    Jogo* jogo = sistema->getJogo();
+    return dicaPedida && jogo->getGeracao() == dicaGeracao && jogo->getRegistro().size() == dicaLances &&
+           isDicaPossivel();
+}
+
+// The handler only asks: the tick searches, so the window never waits for it.
+void JogoGraficoControlador::pedeDica() {
+    if (!isDicaPossivel()) {
+        return;
+    }
+#ifdef __EMSCRIPTEN__
+    if (pedidoDica && trabalhador->isPendente()) {
+        return;  // one is on its way
+    }
+#endif
+    Jogo* jogo = sistema->getJogo();
+    dicaPedida = true;
+    dicaGeracao = jogo->getGeracao();
+    dicaLances = jogo->getRegistro().size();
+}
+
+// A move started while a hint is on its way: the hint's search would only
+// hold the move's slide up.
+void JogoGraficoControlador::cancelaDica() {
+#ifdef __EMSCRIPTEN__
+    if (pedidoDica && trabalhador->isPendente()) {
+        trabalhador->interrompe();
+    }
+#endif
+    if (dicaPedida) {
+        dicaPedida = false;
+        paraBusca();
+    }
+}
+
+void JogoGraficoControlador::mostraDica(std::unique_lock<std::recursive_mutex>& trava) {
+#ifdef __EMSCRIPTEN__
+    (void)trava;
+    dicaPedida = false;
+    pedeEscolha(true);
+#else
+    Jogo* jogo = sistema->getJogo();
+    bool vez = jogo->isVezComputador();
+    int x = 0, y = 0, promocaoSugerida = 0;
+    Jogada* jogada = nullptr;
+    buscando = true;
+    buscaForte = true;
+    trava.unlock();
+    bool achou = sistema->getAlgoritmoGerenciador()->sugere(vez, &x, &y, &jogada, &promocaoSugerida);
+    trava.lock();
+    buscando = false;
+    // Only the computer's own search leaves memory to put back.
+    memoriaPendente = false;
+    devolveFim();
+    // Taken back, left, moved or stopped meanwhile: the hint is for a game that is gone.
+    bool valida = isDicaValida() && !sistema->isEncerrando();
+    dicaPedida = false;
+    if (achou && valida) {
+        aplicaDica(x, y, jogada->getPosX(), jogada->getPosY(), promocaoSugerida);
+    }
+    delete jogada;
+#endif
+}
+
+// The hinted piece selected and its targets marked, as a click on it would;
+// the keyboard's cursor, when shown, on the target, so that Space takes the
+// move. The move itself is named in the banner.
+void JogoGraficoControlador::aplicaDica(int deX, int deY, int paraX, int paraY, int promocaoSugerida) {
+    Jogo* jogo = sistema->getJogo();
+    bool vez = jogo->isVezComputador();
+    Peca* peca = vez ? jogo->getComputadorPeca(deX, deY) : jogo->getJogadorPeca(deX, deY);
+    if (peca == nullptr) {
+        return;
+    }
+    fechaPromocao();
+    deseleciona();
+    if (selecionaPeca(deX, deY, vez)) {
+        jogo->setJogadorJogadaPeca(peca);
+        pecaSelecionada = peca;
+    }
+    if (jogo->isCursorVisivel()) {
+        jogo->setCursor(paraX, paraY);
+    }
+    std::string lance = Notacao::escreve(*jogo, LanceJogado{deX, deY, paraX, paraY, promocaoSugerida},
+                                         Notacao::PORTUGUES);
+    setMensagem(MSG_SUGESTAO + lance, tempoCurto);
+    mensagemDica = true;
+    sistema->getGUI()->repinta();
+}
+
+#ifdef __EMSCRIPTEN__
+// Sends the request for the side to move, remembering which game it is for.
+void JogoGraficoControlador::pedeEscolha(bool isDica) {
+    Jogo* jogo = sistema->getJogo();
+    PedidoEscolha pedido = PedidoEscolha::doJogo(jogo, isDica);
+    pedido.id = ++pedidos;
+    pedido.partida = partidas;
+    pedidoGeracao = jogo->getGeracao();
+    pedidoLances = jogo->getRegistro().size();
+    pedidoDica = isDica;
+    trabalhador->pede(pedido);
+}
+
+// True while a request is out or when its answer was taken now: the answer
+// goes on as the desktop's tick does after its search, if it is still for
+// the game on the board.
+bool JogoGraficoControlador::colheEscolha() {
+    trabalhador->prepara();
+    if (!trabalhador->isPendente()) {
+        return false;
+    }
+    RespostaEscolha r;
+    if (!trabalhador->colhe(&r)) {
+        return true;
+    }
+    Jogo* jogo = sistema->getJogo();
+    bool valida = jogo->getGeracao() == pedidoGeracao && jogo->getRegistro().size() == pedidoLances &&
+                  jogo->getStatus() == Jogo::EM_JOGO && jogo->getMovimento() == nullptr;
+    if (pedidoDica) {
+        if (valida && r.achou && isDicaPossivel()) {
+            aplicaDica(r.deX, r.deY, r.paraX, r.paraY, r.promocao);
+        }
+        return true;
+    }
+    if (!valida || jogo->isVezDeHumano()) {
+        return true;
+    }
+    jogo->setMemoriaComputador(r.memoria);
+    Jogada* jogada = r.achou ? getJogada(r.deX, r.deY, r.paraX, r.paraY) : nullptr;
+    aplicaEscolha(jogada != nullptr, r.deX, r.deY, jogada, r.promocao);
+    return true;
+}
+
+// The game's own move object for the worker's answer, castling and en
+// passant as the piece's generator makes them; null when it is not legal.
+Jogada* JogoGraficoControlador::getJogada(int deX, int deY, int paraX, int paraY) {
+    Jogo* jogo = sistema->getJogo();
+    CopiaPecas copia(jogo->getJogadorPecas(), jogo->getComputadorPecas());
+    Tabuleiro t(copia.getJogador(), copia.getComputador());
+    Peca* peca = t.getPeca(deX, deY);
+    if (peca == nullptr || peca->isDeComp() != jogo->isVezComputador()) {
+        return nullptr;
+    }
+    JogadaLista lista;
+    jogo->calculaJogadasLegais(&lista, t, deX, deY, peca->getTipo(), jogo->isVezComputador(), false);
+    for (int i = 0; i < lista.getTam(); i++) {
+        Jogada* j = lista.getJogada(i);
+        if (j->getPosX() == paraX && j->getPosY() == paraY) {
+            return j->nova();
+        }
+    }
+    return nullptr;
+}
+#endif
 
 // The window picks the screen an event goes to before the handler takes the
 // game's lock; by then the tick may have restarted the game and shown the
@@ -379,6 +659,8 @@ void JogoGraficoControlador::acionaControle(int id) {
         desfaz();
     } else if (id == ControlesDesenho::GIRAR) {
         gira();
+    } else if (id == ControlesDesenho::DICA) {
+        pedeDica();
     }
 }
 
@@ -409,6 +691,7 @@ bool JogoGraficoControlador::acionaCasa(int col, int lin) {
                 return true;
             }
             if (jogada != nullptr) {
+                cancelaDica();
                 jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogada, pecaSelecionada));
             } else {
                 deseleciona();
@@ -541,6 +824,8 @@ void JogoGraficoControlador::teclaPressionada(int tecla) {
         desfaz();
     } else if (tecla == GUI::TECLA_G) {
         gira();
+    } else if (tecla == GUI::TECLA_H) {
+        pedeDica();
     } else if (tecla == GUI::TECLA_ENTER) {
         jogo->setPausa(!jogo->isPausa());
         if (jogo->isPausa()) {
@@ -606,6 +891,7 @@ void JogoGraficoControlador::escolhePromocao(int opcao) {
     escolha->fecha();
     Jogada* jogada = jogo->getJogada(escolha->getColuna(), escolha->getLinha());
     if (jogada != nullptr && pecaSelecionada != nullptr && jogo->getMovimento() == nullptr) {
+        cancelaDica();
         jogo->setMovimento(sistema->getAnimacao()->criaMovimentos(jogada, pecaSelecionada));
         promocao = PromocaoDesenho::getTipo(opcao);
     }
@@ -627,7 +913,7 @@ void JogoGraficoControlador::desfaz() {
     if (jogo->isPausa() || !jogo->isDesfazivel()) {
         return;
     }
-    interrompeBusca();
+    paraBusca();
     fechaPromocao();
     liberaMovimento();
     deseleciona();

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <ctime>
 #include <mutex>
 #include <string>
@@ -14,17 +15,23 @@ class Colagem;
 class Jogada;
 class Peca;
 class Sistema;
+class TrabalhadorEscolha;
 
 // Game screen: the clicks, taps and keys of whoever moves a side at level
 // Humano, on the main thread (the arrows move a cursor over the board, Space
 // acts on its square as a click; the promotion picker, take back and the
 // turning of the board, the list of moves, copy and paste), and the tick on
 // the game thread that plays sounds, times messages, lets the computer
-// move, animates and carries out moves and ends and restarts games.
+// move, animates and carries out moves and ends and restarts games. A hint
+// (H or the column's button) asks the tick for the strongest level's choice
+// for the human side to move, which is then shown as a click on its piece
+// would show it, and named.
 //
 // Every handler and every step of the tick that touches the game holds the
 // game's lock; the lock is released while the computer searches and while
-// a timed message is waited out, so the window keeps drawing meanwhile.
+// a timed message is waited out, so the window keeps drawing meanwhile. In
+// a page, which has one thread, the choice is a Web Worker's: the tick
+// sends the request and a later tick takes the answer.
 class JogoGraficoControlador : public JogoGraficoListener {
 public:
     explicit JogoGraficoControlador(Sistema* sistema);
@@ -40,6 +47,9 @@ public:
     bool selecionaPeca(int x, int y, bool isComp);
     bool verificaSeXeque();
     int verificaEProcessaXequeMate();
+    // From any thread: a search under way (the computer's or a hint's)
+    // stops at once; its answer is dropped.
+    void interrompeBusca();
 
     // The game starts now, by "Jogar" or a paste: its PGN's date.
     void registraInicio();
@@ -60,8 +70,17 @@ private:
     void moveCursor(int dx, int dy);
     void executaMovimento();
     void jogaComputador(std::unique_lock<std::recursive_mutex>& trava);
+    void aplicaEscolha(bool achou, int x, int y, Jogada* jogada, int promocaoEscolhida);
     void liberaMovimento();
-    void interrompeBusca();
+    void paraBusca();
+    void devolveFim();
+    void esperaDica(long ms, long geracao);
+    bool isDicaPossivel();
+    bool isDicaValida();
+    void pedeDica();
+    void cancelaDica();
+    void mostraDica(std::unique_lock<std::recursive_mutex>& trava);
+    void aplicaDica(int deX, int deY, int paraX, int paraY, int promocaoSugerida);
     void desfaz();
     void gira();
     void acionaControle(int id);
@@ -106,6 +125,34 @@ private:
 
     // When the game on the board began, for the PGN copied.
     std::time_t inicio;
+
+    // The search is the stronger engine's (a level from Amador up, or a
+    // hint), which a take back stops; the end flag raised to stop it, to be
+    // lowered after it.
+    bool buscaForte;
+    bool fimEmprestado;
+
+    // A hint asked for, for the position of this generation and number of
+    // moves; the banner shows one (it gives way to a move).
+    bool dicaPedida;
+    long dicaGeracao;
+    std::size_t dicaLances;
+    bool mensagemDica;
+    // Games begun, so that a computer player elsewhere knows a new one.
+    long partidas;
+
+#ifdef __EMSCRIPTEN__
+    bool colheEscolha();
+    void pedeEscolha(bool isDica);
+    Jogada* getJogada(int deX, int deY, int paraX, int paraY);
+
+    // The request out to the page's worker and the game it was made for.
+    TrabalhadorEscolha* trabalhador = nullptr;
+    long pedidos = 0;
+    long pedidoGeracao = 0;
+    std::size_t pedidoLances = 0;
+    bool pedidoDica = false;
+#endif
 };
 
 #endif

@@ -16,6 +16,7 @@ struct Botao {
 const Botao BOTOES[] = {
     {ControlesDesenho::DESFAZER, "img/desfazer.png"},
     {ControlesDesenho::GIRAR, "img/girar.png"},
+    {ControlesDesenho::DICA, "img/dica.png"},
     {ControlesDesenho::LISTA, "img/lista.png"},
     {ControlesDesenho::COPIAR, "img/copiar.png"},
     {ControlesDesenho::COLAR, "img/colar.png"},

@@ -18,6 +18,7 @@ public:
     static constexpr int LISTA = 4;
     static constexpr int COPIAR = 5;
     static constexpr int COLAR = 6;
+    static constexpr int DICA = 9;
 
     static int getNumBotoes();
     static int getId(int indice);

@@ -124,6 +124,10 @@ void JogoGrafico::desenha(SDL_Renderer* renderer) {
     mensagemDesenho->desenha(jogo, gui, renderer);
     audioLigadoDesenho->desenha(jogo, gui, renderer);
     controlesDesenho->setHabilitado(ControlesDesenho::DESFAZER, temPecas && jogo->isDesfazivel());
+    // A hint is for a human side to move, in play, with no slide under way.
+    controlesDesenho->setHabilitado(ControlesDesenho::DICA, temPecas && jogo->getStatus() == Jogo::EM_JOGO &&
+                                                                !jogo->isPausa() && jogo->isVezDeHumano() &&
+                                                                jogo->getMovimento() == nullptr);
     controlesDesenho->desenha(jogo, gui, renderer, tabuleiroDesenho->getBorda());
 
     SDL_RenderPresent(renderer);

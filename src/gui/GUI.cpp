@@ -250,6 +250,7 @@ void GUI::despacha(const SDL_Event& evento) {
                 default:
                     if (evento.key.keysym.sym == SDLK_m) codigo = TECLA_M;
                     if (evento.key.keysym.sym == SDLK_g) codigo = TECLA_G;
+                    if (evento.key.keysym.sym == SDLK_h) codigo = TECLA_H;
                     if (evento.key.keysym.sym == SDLK_z && (evento.key.keysym.mod & KMOD_CTRL) != 0) {
                         codigo = TECLA_DESFAZER;
                     }

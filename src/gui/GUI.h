@@ -39,6 +39,7 @@ public:
     static constexpr int TECLA_L = 20;
     static constexpr int TECLA_COPIAR = 21;  // Ctrl+C
     static constexpr int TECLA_COLAR = 22;   // Ctrl+V
+    static constexpr int TECLA_H = 23;  // a hint
 
     explicit GUI(GUI_Driver* driver);
 

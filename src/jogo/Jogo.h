@@ -116,6 +116,9 @@ public:
     // a bare king, or kings and bishops all on squares of one colour.
     bool isMaterialInsuficiente(Peca** jogador, Peca** computador);
     Posicao getPosicao();
+    // The positions since the last capture or pawn move, the current one
+    // last (empty before the first move).
+    const std::vector<Posicao>& getHistorico() const { return historico; }
     int getLancesSemCaptura() { return lancesSemCaptura; }
     // For a position set up with a clock already running (a FEN's).
     void setLancesSemCaptura(int n) { lancesSemCaptura = n; }

@@ -8,6 +8,8 @@
 #include "Perft.h"
 #include "PosicaoFEN.h"
 #include "algoritmo/Algoritmo.h"
+#include "algoritmo/AlgoritmoForte.h"
+#include "algoritmo/PosicaoBusca.h"
 #include "algoritmo/Relogio.h"
 #include "jogo/Jogada.h"
 #include "jogo/Peca.h"
@@ -21,7 +23,7 @@
 namespace {
 
 const int NIVEL_MINIMO = JogoConstantes::FACIL;
-const int NIVEL_MAXIMO = JogoConstantes::DIFICIL;
+const int NIVEL_MAXIMO = JogoConstantes::NIVEL_MAXIMO;
 // A point of the search's values is half a pawn (a pawn weighs 2).
 const double CENTIPEOES_POR_PONTO = 50.0;
 
@@ -56,13 +58,68 @@ bool leNumero(const std::string& s, long long minimo, long long maximo, long lon
     return true;
 }
 
+long long msDoRelogio() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// "e2e4", "e7e8n": the stronger engine's move in the protocol's notation.
+std::string notacaoForte(PosicaoBusca::Lance l) {
+    typedef PosicaoBusca P;
+    static const char letras[] = "  nbrq";
+    std::string s = PosicaoFEN::casa(P::origem(l) % 8, P::origem(l) / 8) +
+                    PosicaoFEN::casa(P::destino(l) % 8, P::destino(l) / 8);
+    if (P::isPromocao(l)) s += letras[P::promoveA(l)];
+    return s;
+}
+
+std::string pontuacao(int valor) {
+    if (valor >= Busca::MATE_LIMITE) return "mate " + std::to_string((Busca::MATE - valor + 1) / 2);
+    if (valor <= -Busca::MATE_LIMITE) return "mate " + std::to_string(-((Busca::MATE + valor) / 2));
+    return "cp " + std::to_string(valor);
+}
+
 }  // namespace
+
+// Measured with bench/forca.sh (see README, "How strong the levels are").
+const int MotorUCI::ELO_POR_NIVEL[] = {530, 700, 810, 1100, 1400, 1700, 2000};
+
+int MotorUCI::nivelDoElo(int elo) {
+    int melhor = NIVEL_MINIMO;
+    for (int n = NIVEL_MINIMO; n <= NIVEL_MAXIMO; n++) {
+        if (std::abs(ELO_POR_NIVEL[n - NIVEL_MINIMO] - elo) < std::abs(ELO_POR_NIVEL[melhor - NIVEL_MINIMO] - elo)) {
+            melhor = n;
+        }
+    }
+    return melhor;
+}
+
+void MotorUCI::divideTempo(long long tempo, long long incremento, int movimentos, long long* ideal,
+                           long long* maximo) {
+    // What the GUI and the pipes may cost is kept back; the rest is shared
+    // out over the moves to the control, or over a likely remainder of the
+    // game, plus most of the increment.
+    long long reserva = std::min(50LL, tempo / 10);
+    long long disponivel = std::max(1LL, tempo - reserva);
+    int restantes = movimentos > 0 ? std::min(movimentos, 40) : 30;
+    long long parte = disponivel / restantes + incremento * 3 / 4;
+    long long teto = restantes == 1 ? disponivel * 3 / 4 : disponivel / 3;
+    *maximo = std::max(1LL, std::min(teto, parte * 4));
+    *ideal = std::max(1LL, std::min(parte, *maximo));
+}
+
+int MotorUCI::nivelEmJogo() const { return limitaForca ? nivelDoElo(elo) : nivel; }
 
 MotorUCI::MotorUCI(Saida saida)
     : saida(std::move(saida)),
       gerenciador(&partida.getJogo()),
       nivel(NIVEL_PADRAO),
       semente(0),
+      limitaForca(false),
+      elo(ELO_POR_NIVEL[NIVEL_PADRAO - NIVEL_MINIMO]),
+      comOrcamento(true),
+      tempoAposPonderhit(0),
+      ponderhitEm(-1),
       buscando(false),
       parada(false),
       liberada(false) {}
@@ -95,6 +152,7 @@ bool MotorUCI::processa(const std::string& linha) {
     } else if (c.nome == "ucinewgame") {
         terminaBusca();
         partida.novaPartida();
+        gerenciador.novaPartida();
     } else if (c.nome == "position") {
         // The live position is the search's; a GUI should have stopped it.
         terminaBusca();
@@ -122,6 +180,10 @@ void MotorUCI::uci() {
     escreve("option name Nivel type spin default " + std::to_string(NIVEL_PADRAO) + " min " +
             std::to_string(NIVEL_MINIMO) + " max " + std::to_string(NIVEL_MAXIMO));
     escreve("option name Semente type spin default 0 min 0 max " + std::to_string(SEMENTE_MAXIMA));
+    escreve("option name UCI_LimitStrength type check default false");
+    escreve("option name UCI_Elo type spin default " + std::to_string(ELO_POR_NIVEL[NIVEL_PADRAO - NIVEL_MINIMO]) +
+            " min " + std::to_string(ELO_POR_NIVEL[0]) + " max " +
+            std::to_string(ELO_POR_NIVEL[NIVEL_MAXIMO - NIVEL_MINIMO]));
     escreve("uciok");
 }
 
@@ -144,7 +206,7 @@ void MotorUCI::setoption(const std::vector<std::string>& args) {
     long long n = 0;
     if (chave == "nivel") {
         if (!leNumero(texto, NIVEL_MINIMO, NIVEL_MAXIMO, &n)) {
-            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for Nivel: 2 to 4; Nivel stays " +
+            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for Nivel: 2 to 8; Nivel stays " +
                   std::to_string(nivel));
             return;
         }
@@ -156,6 +218,21 @@ void MotorUCI::setoption(const std::vector<std::string>& args) {
             return;
         }
         semente = n;
+    } else if (chave == "uci_limitstrength") {
+        std::string v = minusculas(texto);
+        if (v != "true" && v != "false") {
+            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for UCI_LimitStrength: true or false");
+            return;
+        }
+        limitaForca = v == "true";
+    } else if (chave == "uci_elo") {
+        int minimo = ELO_POR_NIVEL[0], maximo = ELO_POR_NIVEL[NIVEL_MAXIMO - NIVEL_MINIMO];
+        if (!leNumero(texto, minimo, maximo, &n)) {
+            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for UCI_Elo: " + std::to_string(minimo) +
+                  " to " + std::to_string(maximo) + "; UCI_Elo stays " + std::to_string(elo));
+            return;
+        }
+        elo = static_cast<int>(n);
     } else {
         avisa("unknown option '" + LeitorComandos::mostra(opcao) + "'");
     }
@@ -167,13 +244,30 @@ void MotorUCI::go(const std::vector<std::string>& args) {
     Modo modo = NORMAL;
     std::vector<std::string> lances;
     bool emLances = false;
-    // Every parameter is accepted; the depth is the level's, as in the game.
-    for (const std::string& a : args) {
-        bool parametro = std::find(std::begin(PARAMETROS), std::end(PARAMETROS), a) != std::end(PARAMETROS);
+    // Every parameter is accepted; at levels 2 to 4 the depth is the
+    // level's, as in the game, and only the stronger levels read the numbers.
+    long long numeros[12] = {};
+    bool dado[12] = {};
+    for (std::size_t i = 0; i < args.size(); i++) {
+        const std::string& a = args[i];
+        auto p = std::find(std::begin(PARAMETROS), std::end(PARAMETROS), a);
+        bool parametro = p != std::end(PARAMETROS);
         if (parametro) emLances = a == "searchmoves";
         if (a == "infinite") modo = INFINITO;
         if (a == "ponder") modo = PONDER;
         if (emLances && !parametro) lances.push_back(a);
+        long long v = 0;
+        if (parametro && a != "searchmoves" && a != "ponder" && a != "infinite" && i + 1 < args.size()) {
+            // A clock may be negative after a flag fall: read as nothing left.
+            std::string texto = args[i + 1];
+            bool negativo = !texto.empty() && texto[0] == '-';
+            if (leNumero(negativo ? texto.substr(1) : texto, 0, 999999999999LL, &v)) {
+                std::size_t k = static_cast<std::size_t>(p - std::begin(PARAMETROS));
+                numeros[k] = negativo ? 0 : v;
+                dado[k] = true;
+                i++;
+            }
+        }
     }
     {
         std::lock_guard<std::mutex> trava(estadoTrava);
@@ -184,12 +278,41 @@ void MotorUCI::go(const std::vector<std::string>& args) {
     }
     // A stopped search ends promptly: let its bestmove out first.
     if (buscaThread.joinable()) buscaThread.join();
+    enum { WTIME = 2, BTIME, WINC, BINC, MOVESTOGO, DEPTH, NODES, MOVETIME };
+    {
+        bool brancas = !partida.getJogo().isVezComputador();
+        LimitesBusca l;
+        long long ideal = 0, maximo = 0;
+        int relogio = brancas ? WTIME : BTIME;
+        if (dado[relogio]) {
+            divideTempo(numeros[relogio], numeros[brancas ? WINC : BINC],
+                        dado[MOVESTOGO] ? static_cast<int>(std::min(numeros[MOVESTOGO], 1000LL)) : 0, &ideal,
+                        &maximo);
+        }
+        if (dado[MOVETIME]) {
+            long long mt = std::max(1LL, numeros[MOVETIME] - std::min(30LL, numeros[MOVETIME] / 10));
+            maximo = maximo > 0 ? std::min(maximo, mt) : mt;
+            ideal = 0;
+        }
+        if (dado[DEPTH]) l.profundidade = static_cast<int>(std::max(1LL, std::min(numeros[DEPTH], 64LL)));
+        if (dado[NODES]) l.nos = std::max(1LL, numeros[NODES]);
+        tempoAposPonderhit = 0;
+        if (modo == PONDER) {
+            // The clock runs from ponderhit on; until then the search goes on.
+            tempoAposPonderhit = ideal > 0 ? ideal : maximo;
+        } else if (modo == NORMAL) {
+            l.tempoIdealMs = ideal;
+            l.tempoMaximoMs = maximo;
+        }
+        comOrcamento = !dado[DEPTH] && !dado[NODES] && !dado[MOVETIME] && modo != INFINITO;
+        limitesGo = l;
+    }
     procurados = lances;
 
     Jogo& jogo = partida.getJogo();
     {
         std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
-        jogo.setNivel(jogo.isVezComputador(), nivel);
+        jogo.setNivel(jogo.isVezComputador(), nivelEmJogo());
         jogo.setFim(false);
     }
     if (semente == 0) {
@@ -203,6 +326,7 @@ void MotorUCI::go(const std::vector<std::string>& args) {
         parada = false;
         liberada = modo == NORMAL;
     }
+    ponderhitEm = -1;
     buscaThread = std::thread([this] { busca(); });
 }
 
@@ -212,6 +336,7 @@ void MotorUCI::para() {
     parada = true;
     liberada = true;
     partida.getJogo().setFim(true);
+    gerenciador.interrompe();
     estadoCond.notify_all();
 }
 
@@ -219,6 +344,7 @@ void MotorUCI::ponderhit() {
     // The position pondered on is now the game's: the search goes on as a
     // normal one and answers when done.
     std::lock_guard<std::mutex> trava(estadoTrava);
+    if (buscando && ponderhitEm.load() < 0) ponderhitEm = msDoRelogio();
     liberada = true;
     estadoCond.notify_all();
 }
@@ -256,6 +382,14 @@ void MotorUCI::busca() {
     Jogo& jogo = partida.getJogo();
     bool isComp = jogo.isVezComputador();
     std::string lance;
+    if (jogo.getNivel(isComp) >= JogoConstantes::AMADOR) {
+        lance = buscaForte(isComp);
+        std::unique_lock<std::mutex> trava(estadoTrava);
+        estadoCond.wait(trava, [this] { return liberada; });
+        buscando = false;
+        escreve("bestmove " + lance);
+        return;
+    }
     Algoritmo* algoritmo = gerenciador.getAlgoritmo();
 
     std::vector<Perft::Lance> legais;
@@ -366,4 +500,73 @@ void MotorUCI::busca() {
     // Written under the state lock, so that a go read after this bestmove
     // never finds the search still marked as running.
     escreve("bestmove " + lance);
+}
+
+std::string MotorUCI::buscaForte(bool isComp) {
+    typedef PosicaoBusca P;
+    Jogo& jogo = partida.getJogo();
+    AlgoritmoForte* forte = gerenciador.getAlgoritmoForte();
+    int nivelAtual = jogo.getNivel(isComp);
+
+    PosicaoBusca posicao;
+    forte->carregaPosicao(posicao, isComp);
+    P::Lance legais[P::MAXIMO_LANCES];
+    int n = posicao.geraLegais(legais);
+    if (n == 0) {
+        avisa(posicao.isEmXeque() ? "checkmate: the side to move has no legal move"
+                                  : "stalemate: the side to move has no legal move");
+        return "0000";
+    }
+    LimitesBusca limites = limitesGo;
+    for (const std::string& pedido : procurados) {
+        P::Lance achado = P::NENHUM;
+        for (int i = 0; i < n; i++) {
+            if (notacaoForte(legais[i]) == pedido) achado = legais[i];
+        }
+        if (achado == P::NENHUM) {
+            avisa("searchmoves: " + LeitorComandos::mostra(pedido) + " left out: not a legal move here");
+        } else {
+            limites.restritos.push_back(achado);
+        }
+    }
+    if (limites.restritos.empty() && !procurados.empty()) avisa("searchmoves: no move left; every move is searched");
+
+    long long ponderhitLimite = tempoAposPonderhit;
+    limites.deveParar = [this, &jogo, ponderhitLimite] {
+        long long hit = ponderhitEm.load();
+        if (hit >= 0 && ponderhitLimite > 0 && msDoRelogio() - hit >= ponderhitLimite) return true;
+        return jogo.isFim();
+    };
+
+    // Each line goes out as far as the game's rules play it.
+    Jogo base(nullptr);
+    {
+        std::lock_guard<std::recursive_mutex> trava(jogo.getTrava());
+        partida.copiaViva(base);
+    }
+    auto jogaveis = [&](const std::vector<P::Lance>& pv) {
+        std::vector<std::string> linha;
+        for (P::Lance l : pv) linha.push_back(notacaoForte(l));
+        Jogo fim(nullptr);
+        PartidaUCI::copia(base, fim);
+        linha.resize(PartidaUCI::jogaEnquantoLegais(fim, linha));
+        return linha;
+    };
+    auto aoIterar = [&](const InfoBusca& info) {
+        std::string pv;
+        for (const std::string& l : jogaveis(info.pv)) pv += " " + l;
+        std::string nps = info.ms > 0 ? " nps " + std::to_string(info.nos * 1000 / info.ms) : "";
+        escreve("info depth " + std::to_string(info.profundidade) + " seldepth " + std::to_string(info.seletiva) +
+                " score " + pontuacao(info.valor) + " nodes " + std::to_string(info.nos) + nps + " time " +
+                std::to_string(info.ms) + " pv" + pv);
+    };
+    AlgoritmoForte::Escolha e = forte->escolhe(isComp, nivelAtual, limites, true, comOrcamento, aoIterar);
+    if (!e.achou) return notacaoForte(limites.restritos.empty() ? legais[0] : limites.restritos.front());
+    std::string lance = notacaoForte(e.lance);
+    const std::vector<P::Lance>& pv = e.resultado.pv;
+    if (pv.size() >= 2 && pv[0] == e.lance) {
+        std::vector<std::string> linha = jogaveis({pv[0], pv[1]});
+        if (linha.size() == 2) lance += " ponder " + linha[1];
+    }
+    return lance;
 }

@@ -1,6 +1,8 @@
 #ifndef UCI_MOTORUCI_H
 #define UCI_MOTORUCI_H
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -11,6 +13,7 @@
 #include "Perft.h"
 #include "algoritmo/Algoritmo.h"
 #include "algoritmo/AlgoritmoGerenciador.h"
+#include "algoritmo/Busca.h"
 #include "uci/PartidaUCI.h"
 
 // The computer player behind the UCI protocol. Commands arrive one line at
@@ -38,6 +41,17 @@ public:
 
     static constexpr int NIVEL_PADRAO = 3;
     static constexpr long long SEMENTE_MAXIMA = 2147483647LL;
+    // Each level's rating on the README's scale, from "Fácil" (2) up; with
+    // UCI_LimitStrength the level nearest UCI_Elo plays.
+    static const int ELO_POR_NIVEL[];
+    static int nivelDoElo(int elo);
+
+    // How long a move at levels Amador to Perito may take on a clock of
+    // tempo ms with incremento ms a move and movimentos moves to the next
+    // control (0: unknown): the time after which no new iteration starts,
+    // and the time by which the answer goes out.
+    static void divideTempo(long long tempo, long long incremento, int movimentos, long long* ideal,
+                            long long* maximo);
 
 private:
     enum Modo { NORMAL, INFINITO, PONDER };
@@ -50,6 +64,10 @@ private:
     // Asks a running search to end and waits until its bestmove is out.
     void terminaBusca();
     void busca();
+    // The search of the levels Amador to Perito, on the search thread.
+    std::string buscaForte(bool isComp);
+    // The level that plays now: Nivel, or the one UCI_Elo names.
+    int nivelEmJogo() const;
     // The moves of searchmoves that the computer player can make, out of
     // the legal ones; the others are reported.
     std::vector<Algoritmo::Lance> permitidos(const std::vector<Perft::Lance>& legais, Peca** lado);
@@ -61,8 +79,18 @@ private:
     AlgoritmoGerenciador gerenciador;
     int nivel;
     long long semente;
+    bool limitaForca;
+    int elo;
     // The moves after searchmoves in the last go.
     std::vector<std::string> procurados;
+    // The bounds of the last go for the stronger levels; comOrcamento: only
+    // a clock was given, so Perito keeps its own budget of nodes.
+    LimitesBusca limitesGo;
+    bool comOrcamento;
+    // Pondering: the time the search may take from ponderhit on, and when
+    // that came (the steady clock's milliseconds, -1 before it).
+    long long tempoAposPonderhit;
+    std::atomic<long long> ponderhitEm;
 
     std::thread buscaThread;
     std::mutex estadoTrava;

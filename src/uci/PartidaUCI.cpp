@@ -60,7 +60,9 @@ bool PartidaUCI::montaBase(Jogo& jogo, const std::string& fen, std::string* erro
     return true;
 }
 
-void PartidaUCI::copiaViva(Jogo& jogo) {
+void PartidaUCI::copiaViva(Jogo& jogo) { copia(viva, jogo); }
+
+void PartidaUCI::copia(Jogo& viva, Jogo& jogo) {
     jogo.reinicia();
     for (int lado = 0; lado < 2; lado++) {
         for (int i = 0; i < 16; i++) {

@@ -33,6 +33,8 @@ public:
     Jogo& getJogo() { return viva; }
     // The live position (pieces, last moves, turn) copied onto jogo.
     void copiaViva(Jogo& jogo);
+    // The same from any game onto another.
+    static void copia(Jogo& de, Jogo& para);
     // Plays lances ("e2e4") on jogo one after the other as long as the
     // game's rules allow them there; answers how many it played.
     static std::size_t jogaEnquantoLegais(Jogo& jogo, const std::vector<std::string>& lances);

@@ -24,7 +24,7 @@ echo "$err" | grep -Eq '^nodes: [0-9]+, ms: [0-9]+$' || falha "stderr line: $err
 saida=$("$tool" melhor 2 1 "7k/5Q2/6K1/8/8/8/8/8 b - -" 2>/dev/null); rc=$?
 [ "$rc" -eq 1 ] && [ "$saida" = "nenhuma" ] || falha "stalemated side: '$saida', exit $rc"
 
-for args in "1_1" "5_1" "x_1" "2_-1" "2_abc" "2_1234567890123"; do
+for args in "1_1" "9_1" "x_1" "2_-1" "2_abc" "2_1234567890123"; do
   nivel=$(echo "$args" | cut -d_ -f1)
   semente=$(echo "$args" | cut -d_ -f2)
   err=$("$tool" melhor "$nivel" "$semente" "$inicio" 2>&1 >/dev/null); rc=$?

@@ -20,8 +20,8 @@ const std::set<std::string> kExpected = {
     "img/cavalo-vermelho.png",  "img/bispo-preto.png",     "img/bispo-branco.png",    "img/bispo-vermelho.png",
     "img/rainha-preta.png",     "img/rainha-branca.png",   "img/rainha-vermelha.png", "img/rei-preto.png",
     "img/rei-branco.png",       "img/rei-vermelho.png",    "img/audio-ligado.png",    "img/audio-desligado.png",
-    "img/desfazer.png",         "img/girar.png",           "img/lista.png",           "img/copiar.png",
-    "img/colar.png",
+    "img/desfazer.png",         "img/girar.png",           "img/dica.png",            "img/lista.png",
+    "img/copiar.png",           "img/colar.png",
     "img/abertura.png",         "audio/jogador-moveu.wav", "audio/comp-moveu.wav",    "audio/captura.wav",
     "audio/xeque.wav",          "audio/perdeu.wav",        "audio/venceu.wav",        "audio/empatou.wav",
     "audio/beep.wav",           "audio/abertura-fundo.mid", "audio/jogo-fundo.mid"};

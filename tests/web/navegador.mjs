@@ -3,12 +3,12 @@
 // desktop game's opening frame, "Jogar" shows the board and starts the music,
 // a click on e2 marks e3 and e4, e2-e4 slides and black answers, Return
 // shows the pause banner, Ctrl+C and Ctrl+V copy and paste PGN through the
-// page's clipboard. On a phone the board fits the screen both ways up and
-// taps play, also while a message is waited out, and L shows the list of
-// moves. After that visit the
-// page reloads with no network; two builds under two folders of one host
-// (HOST_URL a/ and b/) both do after a visit to each. The browser reports no
-// error on the way.
+// page's clipboard; black at "Amador" answers and H shows a hint. On a
+// phone the board fits the screen both ways up and taps play, also while a
+// message is waited out, and L shows the list of moves. After that visit
+// the page reloads with no network and the computer still answers; two
+// builds under two folders of one host (HOST_URL a/ and b/) both open
+// after a visit to each. The browser reports no error on the way.
 // Usage: node navegador.mjs URL DESKTOP_OPENING.png SCREENSHOT_FOLDER [HOST_URL]
 import { mkdirSync, readFileSync } from 'node:fs';
 import { chromium, devices } from 'playwright-core';
@@ -208,15 +208,19 @@ try {
 
   // 4. e2-e4 slides, then black answers: a piece leaves black's two ranks.
   const t0 = Date.now();
-  await d.clica(centro('e4'));
-  await d.espera('e2-e4 was not carried out', () => d.vazias('e2', 'e4'), 5000);
-  let anterior = '';
-  await d.espera('black did not answer within 10 s', async () => {
-    const agora = await d.regiao(83, 256);
-    const parado = agora === anterior;
-    anterior = agora;
-    return parado && (await d.regiao(83, 128)) !== negras;
-  }, 10000);
+  const e4ERespostaEm = async (d) => {
+    if (!(await d.marcadas('e3', 'e4'))) await d.clica(centro('e2'));
+    await d.clica(centro('e4'));
+    await d.espera('e2-e4 was not carried out', () => d.vazias('e2', 'e4'), 5000);
+    let anterior = '';
+    await d.espera('black did not answer within 10 s', async () => {
+      const agora = await d.regiao(83, 256);
+      const parado = agora === anterior;
+      anterior = agora;
+      return parado && (await d.regiao(83, 128)) !== negras;
+    }, 10000);
+  };
+  await e4ERespostaEm(d);
   await d.foto('4-resposta');
   ok(`e2-e4 slid and black answered after ${((Date.now() - t0) / 1000).toFixed(1)} s`);
 
@@ -237,6 +241,25 @@ try {
   await page.keyboard.press('Control+c');
   await d.espera('Ctrl+V did not play the PGN pasted', async () => (await copiada()).includes('\n1. d4 d5 2. c4 '), 10000);
   ok("Ctrl+C and Ctrl+V copy and paste PGN through the page's clipboard");
+
+  // 5b. A stronger level, whose choice the page's worker makes: black at
+  // "Amador" (two clicks past Normal) answers e2-e4; then H shows a hint,
+  // a piece selected with its targets marked and the banner naming the move.
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  const naAbertura = async () => (await d.pixel({ x: 200, y: 250 })).join() === '0,0,0';
+  await d.espera('Escape did not go back to the opening screen', naAbertura, 5000);
+  for (let i = 0; i < 2; i++) await d.clica({ x: 320, y: 383 });
+  await d.clica({ x: 320, y: 444 });
+  await d.espera('"Jogar" did not show the board again', d.tabuleiro, 10000);
+  await e4ERespostaEm(d);
+  // The bulb lit: white to move and nothing sliding (dimmed, H does nothing).
+  const lampada = async () => { const p = await d.pixel({ x: 618, y: 179 }); return p[0] > 200 && p[2] < 150; };
+  await d.espera('the hint button did not light up', lampada, 10000);
+  await page.keyboard.press('h');
+  await d.espera('H showed no hint', async () => (await d.conta(FAIXA)) > 1000 && (await d.conta(MARCA)) > 0, 10000);
+  await d.foto('5b-dica');
+  ok('black at "Amador" answered e2-e4 and H showed a hint');
 
   // 6. A phone: the board fits upright and sideways, and taps play. A tap on
   // a1's rook, which cannot move, shows "Movimento inválido!" for 1.5 s,
@@ -286,8 +309,11 @@ try {
   await contexto.setOffline(true);
   await page.reload();
   await abre(page, 'offline');
+  await d.clica({ x: 320, y: 444 });
+  await d.espera('offline, "Jogar" did not show the board', d.tabuleiro, 10000);
+  await e4ERespostaEm(d);
   await d.foto('8-sem-rede');
-  ok('with the network off, a reload draws the opening screen');
+  ok('with the network off, a reload draws the opening screen and the computer answers e2-e4');
 
   // 8. Two builds under two folders of one host (a release and a beta):
   // each keeps its own files, so both play without a network.

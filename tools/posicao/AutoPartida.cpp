@@ -5,6 +5,16 @@
 #include "algoritmo/Relogio.h"
 #include "jogo/Jogada.h"
 #include "jogo/Jogo.h"
+#include "jogo/Peca.h"
+
+std::string AutoPartida::notacao(Peca* peca, Jogada* jogada, int promocao) {
+    std::string s = PosicaoFEN::notacao(peca, jogada);
+    if (promocao != 0 && !s.empty() && s.back() == 'q') {
+        static const char letras[] = " rnbq";
+        s.back() = letras[promocao];
+    }
+    return s;
+}
 
 int AutoPartida::joga(Jogo& jogo, int nivelBrancas, int nivelPretas, long long semente, const Lance& lance,
                       int* motivo) {
@@ -21,11 +31,12 @@ int AutoPartida::joga(Jogo& jogo, int nivelBrancas, int nivelPretas, long long s
             return -1;
         }
         Peca* peca = jogo.getPeca(x, y);
-        std::string notacao = PosicaoFEN::notacao(peca, jogada);
-        jogo.executaJogada(peca, jogada);
+        int promocao = gerenciador.getPromocao();
+        std::string texto = notacao(peca, jogada, promocao);
+        jogo.executaJogada(peca, jogada, promocao);
         delete jogada;
         status = jogo.verificaFimDePartida(motivo);
-        if (!lance(notacao) && status == Jogo::EM_JOGO) {
+        if (!lance(texto) && status == Jogo::EM_JOGO) {
             break;
         }
     }

@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 
+class Jogada;
 class Jogo;
+class Peca;
 
 // A whole game of the computer against itself from the position on the
 // game, each move chosen and carried out as the game window does, with
@@ -17,6 +19,10 @@ public:
     // The status the game ended with (Jogo::BRANCAS_VENCERAM, PRETAS_VENCERAM
     // or EMPATE) and in *motivo why; EM_JOGO when it was stopped, -1 when the
     // computer found no move.
+    // "e2e4", "e7e8n": the move of peca (on the square it leaves) and the
+    // piece a pawn becomes (the game's code; 0 for a queen or no promotion).
+    static std::string notacao(Peca* peca, Jogada* jogada, int promocao);
+
     static int joga(Jogo& jogo, int nivelBrancas, int nivelPretas, long long semente, const Lance& lance,
                     int* motivo);
 };

@@ -17,6 +17,7 @@
 #include "Perft.h"
 #include "PosicaoFEN.h"
 #include "algoritmo/Algoritmo.h"
+#include "algoritmo/AlgoritmoForte.h"
 #include "algoritmo/AlgoritmoGerenciador.h"
 #include "algoritmo/Relogio.h"
 #include "jogo/Jogada.h"
@@ -62,7 +63,7 @@ int perft(Jogo& jogo, int profundidade) {
 }
 
 bool leNivel(const std::string& s, int* nivel) {
-    if (s != "2" && s != "3" && s != "4") return false;
+    if (s.size() != 1 || s[0] < '0' + Jogo::FACIL || s[0] > '0' + Jogo::NIVEL_MAXIMO) return false;
     *nivel = s[0] - '0';
     return true;
 }
@@ -88,12 +89,14 @@ int melhor(Jogo& jogo, int nivel, long long semente) {
     auto inicio = std::chrono::steady_clock::now();
     bool achou = gerenciador.calculaMelhorJogada(&x, &y, &jogada, isComp);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - inicio);
-    std::cerr << "nodes: " << gerenciador.getAlgoritmo()->getNosCriados() << ", ms: " << ms.count() << "\n";
+    long long nos = nivel >= Jogo::AMADOR ? gerenciador.getAlgoritmoForte()->getNos()
+                                          : gerenciador.getAlgoritmo()->getNosCriados();
+    std::cerr << "nodes: " << nos << ", ms: " << ms.count() << "\n";
     if (!achou) {
         std::cout << "nenhuma\n";
         return 1;
     }
-    std::cout << PosicaoFEN::notacao(jogo.getPeca(x, y), jogada) << "\n";
+    std::cout << AutoPartida::notacao(jogo.getPeca(x, y), jogada, gerenciador.getPromocao()) << "\n";
     delete jogada;
     return 0;
 }
@@ -163,7 +166,7 @@ int main(int argc, char** argv) {
     }
     if (comando == "melhor" && argc == 5) {
         int nivel = 0;
-        if (!leNivel(argv[2], &nivel)) return erro("the level must be 2, 3 or 4");
+        if (!leNivel(argv[2], &nivel)) return erro("the level must be 2 to 8");
         long long semente = 0;
         if (!leSemente(argv[3], &semente)) return erro("the seed must be a number of at most 12 digits");
         if (!PosicaoFEN::carrega(&jogo, argv[4], &msg)) return erro(msg);
@@ -171,7 +174,7 @@ int main(int argc, char** argv) {
     }
     if (comando == "partida" && (argc == 5 || argc == 6)) {
         int brancas = 0, pretas = 0;
-        if (!leNivel(argv[2], &brancas) || !leNivel(argv[3], &pretas)) return erro("the levels must be 2, 3 or 4");
+        if (!leNivel(argv[2], &brancas) || !leNivel(argv[3], &pretas)) return erro("the levels must be 2 to 8");
         long long semente = 0;
         if (!leSemente(argv[4], &semente)) return erro("the seed must be a number of at most 12 digits");
         if (argc == 6 && !PosicaoFEN::carrega(&jogo, argv[5], &msg)) return erro(msg);

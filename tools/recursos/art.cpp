@@ -91,6 +91,24 @@ Image renderControlIcon(ControlIcon icon) {
   });
   const Color ink = rgb(22, 24, 30);
   Path stroke, heads;
+  if (icon == ControlIcon::Hint) {
+    // A lit bulb: a warm glass round a filament, on a screwed base.
+    const Mask bulb = unite(fillPath(Path::circle(18, 14.5, 8.2).transformed(ss, 0, 0)),
+                            fillPath(Path::polygon({{12.2, 19.5}, {23.8, 19.5}, {21.6, 25}, {14.4, 25}})
+                                         .transformed(ss, 0, 0)));
+    c.paint(dilate(bulb, 1.4 * ss), ink);
+    c.paint(bulb, [ss](int, int sy) {
+      return mix(rgb(255, 236, 120), rgb(236, 176, 40), (sy / static_cast<double>(ss) - 6.0) / 19.0);
+    });
+    Path filament;
+    filament.moveTo(15.5, 22).lineTo(15.5, 16.5).lineTo(17, 14.5).lineTo(18, 16.5).lineTo(19, 14.5).lineTo(20.5, 16.5)
+        .lineTo(20.5, 22);
+    c.paint(strokePath(filament.transformed(ss, 0, 0), 1.2 * ss), rgb(150, 84, 10));
+    Path base = Path::roundRect(14, 26.2, 22, 28.4, 0.8);
+    base.append(Path::roundRect(14.6, 29.4, 21.4, 31.4, 0.8));
+    c.paint(fillPath(base.transformed(ss, 0, 0)), ink);
+    return c.downsample(ss);
+  }
   double width = 3.2;
   if (icon == ControlIcon::Undo) {
     // A hooked arrow that turns back to the left.

@@ -12,7 +12,7 @@ constexpr int kOpeningSize = 640;
 Image renderSpeakerIcon(bool soundOn);
 
 // The keys of the game screen's column of controls, 36 pixels square.
-enum class ControlIcon { Undo, Turn, List, Copy, Paste };
+enum class ControlIcon { Undo, Turn, Hint, List, Copy, Paste };
 Image renderControlIcon(ControlIcon icon);
 Image renderOpening();
 

@@ -41,6 +41,7 @@ std::vector<std::string> assetPaths() {
   out.push_back("img/audio-desligado.png");
   out.push_back("img/desfazer.png");
   out.push_back("img/girar.png");
+  out.push_back("img/dica.png");
   out.push_back("img/lista.png");
   out.push_back("img/copiar.png");
   out.push_back("img/colar.png");
@@ -64,6 +65,7 @@ void generateAll(const std::string& root) {
   writeImage(renderSpeakerIcon(false), base / "img" / "audio-desligado.png");
   writeImage(renderControlIcon(ControlIcon::Undo), base / "img" / "desfazer.png");
   writeImage(renderControlIcon(ControlIcon::Turn), base / "img" / "girar.png");
+  writeImage(renderControlIcon(ControlIcon::Hint), base / "img" / "dica.png");
   writeImage(renderControlIcon(ControlIcon::List), base / "img" / "lista.png");
   writeImage(renderControlIcon(ControlIcon::Copy), base / "img" / "copiar.png");
   writeImage(renderControlIcon(ControlIcon::Paste), base / "img" / "colar.png");
