@@ -82,7 +82,7 @@ std::string pontuacao(int valor) {
 }  // namespace
 
 // Measured with bench/forca.sh (see README, "How strong the levels are").
-const int MotorUCI::ELO_POR_NIVEL[] = {530, 700, 810, 1100, 1400, 1700, 2000};
+const int MotorUCI::ELO_POR_NIVEL[] = {447, 647, 689, 1009, 1520, 1743, 2123};
 
 int MotorUCI::nivelDoElo(int elo) {
     int melhor = NIVEL_MINIMO;
