@@ -37,10 +37,10 @@ std::uint64_t mistura(std::uint64_t z) {
 
 AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
     switch (nivel) {
-        case JogoConstantes::AMADOR: return {3000, 2, 220};
-        case JogoConstantes::AVANCADO: return {8000, 3, 100};
-        case JogoConstantes::FORTE: return {40000, 5, 60};
-        default: return {250000, 0, 0};
+        case JogoConstantes::AMADOR: return {3000, 2, 200};
+        case JogoConstantes::AVANCADO: return {6000, 3, 120};
+        case JogoConstantes::FORTE: return {40000, 5, 70};
+        default: return {180000, 0, 0};
     }
 }
 

@@ -82,7 +82,7 @@ std::string pontuacao(int valor) {
 }  // namespace
 
 // Measured with bench/forca.sh (see README, "How strong the levels are").
-const int MotorUCI::ELO_POR_NIVEL[] = {447, 647, 689, 1009, 1520, 1743, 2123};
+const int MotorUCI::ELO_POR_NIVEL[] = {508, 709, 763, 1018, 1401, 1738, 2049};
 
 int MotorUCI::nivelDoElo(int elo) {
     int melhor = NIVEL_MINIMO;
