@@ -376,6 +376,11 @@ def main():
                     help="Stockfish UCI_Elo settings, the anchors (default 1350,1600,1900,2200)")
     ap.add_argument("--ms-stockfish", type=int, default=100, help="Stockfish's time per move in ms")
     ap.add_argument("--paralelo", type=int, default=1, help="games played at once (default 1; 2 for two cores)")
+    ap.add_argument("--so-com", default="",
+                    help="play only the pairings of these levels (comma-separated), e.g. after changing them")
+    ap.add_argument("--anteriores", nargs="*", default=[],
+                    help="logs of earlier runs whose pairings join the fit; the ones of the --so-com levels, and "
+                         "any played again, are left out; the first log that has a pairing gives it")
     args = ap.parse_args()
     if args.jogos < 2 or args.jogos % 2:
         ap.error("--jogos must be even and at least 2")
@@ -445,6 +450,12 @@ def main():
         for d in profundidades[2:]:
             pares.append((lambda d=d: fmax(d), sf(elos[0])))
 
+    if args.so_com:
+        escolhidos = {f"xadrez Nivel {n}" for n in args.so_com.split(",")}
+        pares = [(fa, fb) for fa, fb in pares if {fa().nome, fb().nome} & escolhidos]
+    else:
+        escolhidos = set()
+
     resultados = {}
     falhas = []
     inicio = time.monotonic()
@@ -509,6 +520,20 @@ def main():
         f.start()
     for f in fios:
         f.join()
+
+    # Earlier pairings of the players whose play did not change.
+    for log in args.anteriores:
+        with open(log, encoding="utf-8") as f:
+            for linha in f:
+                partes = linha[:52].split(" vs ")
+                numeros = linha[52:].split()
+                if len(partes) != 2 or len(numeros) < 4 or not numeros[0].isdigit():
+                    continue
+                par = (partes[0].strip(), partes[1].strip())
+                if set(par) & escolhidos or par in resultados or (par[1], par[0]) in resultados:
+                    continue
+                resultados[par] = (int(numeros[1]), int(numeros[2]), int(numeros[3]))
+                print(f"{par[0] + ' vs ' + par[1]:52} {linha[52:].strip()}   (from {os.path.basename(log)})")
 
     ancoras = {nome_sf(e): e for e in elos if any(nome_sf(e) in par for par in resultados)}
     elos_ajustados = ajusta_elo(resultados, ancoras)

@@ -39,8 +39,8 @@ AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
     switch (nivel) {
         case JogoConstantes::AMADOR: return {3000, 2, 200};
         case JogoConstantes::AVANCADO: return {6000, 3, 120};
-        case JogoConstantes::FORTE: return {25000, 4, 50};
-        default: return {250000, 0, 0};
+        case JogoConstantes::FORTE: return {40000, 5, 70};
+        default: return {180000, 0, 0};
     }
 }
 

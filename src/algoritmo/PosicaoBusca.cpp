@@ -458,22 +458,6 @@ void PosicaoBusca::desfazNulo() {
     chave = e.chave;
 }
 
-bool PosicaoBusca::isPseudoLegal(Lance l) const {
-    if (l == NENHUM) return false;
-    int de = origem(l), para = destino(l);
-    int peca = casas[de];
-    if (peca == 0 || corDe(peca) != vez) return false;
-    // The generator answers the question exactly; a move from the table is
-    // checked once per node, so the cost does not matter.
-    Lance lista[MAXIMO_LANCES];
-    int n = geraLances(lista, false);
-    for (int i = 0; i < n; i++) {
-        if (lista[i] == l) return true;
-    }
-    (void)para;
-    return false;
-}
-
 int PosicaoBusca::troca(Lance l) const {
     int de = origem(l), para = destino(l);
     int ganhos[40];

@@ -100,9 +100,6 @@ public:
     bool isAtacada(int casa, int porCor, std::uint64_t ocupadas) const;
     // Every piece of either side that attacks casa through ocupadas.
     std::uint64_t atacantes(int casa, std::uint64_t ocupadas) const;
-    // Is the move one the generator could make here (for a move out of the
-    // transposition table, which may belong to another position)?
-    bool isPseudoLegal(Lance l) const;
     // Material exchange on the target square of a capture, in centipawns
     // by the simple values, from the mover's side.
     int troca(Lance l) const;

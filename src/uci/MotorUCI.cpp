@@ -82,7 +82,7 @@ std::string pontuacao(int valor) {
 }  // namespace
 
 // Measured with bench/forca.sh (see README, "How strong the levels are").
-const int MotorUCI::ELO_POR_NIVEL[] = {530, 700, 810, 1100, 1400, 1700, 2000};
+const int MotorUCI::ELO_POR_NIVEL[] = {508, 709, 763, 1018, 1401, 1738, 2049};
 
 int MotorUCI::nivelDoElo(int elo) {
     int melhor = NIVEL_MINIMO;

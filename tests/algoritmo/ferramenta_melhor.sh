@@ -3,6 +3,8 @@
 set -u
 tool="$1"
 falhas=0
+TMPDIR_MELHOR=$(mktemp -d)
+trap 'rm -rf "$TMPDIR_MELHOR"' EXIT
 falha() { echo "FAIL: $*"; falhas=$((falhas + 1)); }
 
 inicio="rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1"
@@ -20,6 +22,13 @@ echo "$err" | grep -Eq '^nodes: [0-9]+, ms: [0-9]+$' || falha "stderr line: $err
   falha "black should take the queen"
 [ "$("$tool" melhor 2 5 "k7/3p4/1K3N2/8/8/8/8/8 w - -" 2>/dev/null)" = "f6d7" ] || falha "stalemating line"
 [ "$("$tool" melhor 4 5 "6k1/4Pppp/8/8/8/1N5K/8/q7 w - -" 2>/dev/null)" = "e7e8q" ] || falha "promotion written e7e8q"
+# The stronger levels: a knight's fork by under-promotion, the same at every
+# seed, and nodes and milliseconds on standard error.
+for semente in 1 2; do
+  saida=$("$tool" melhor 8 "$semente" "8/2q1P1k1/8/8/8/8/P7/4K3 w - - 0 1" 2>"$TMPDIR_MELHOR/err") || true
+  [ "$saida" = "e7e8n" ] || falha "level 8 seed $semente should under-promote e7e8n, got '$saida'"
+  grep -Eq '^nodes: [1-9][0-9]*, ms: [0-9]+$' "$TMPDIR_MELHOR/err" || falha "level 8: nodes and ms on stderr"
+done
 
 saida=$("$tool" melhor 2 1 "7k/5Q2/6K1/8/8/8/8/8 b - -" 2>/dev/null); rc=$?
 [ "$rc" -eq 1 ] && [ "$saida" = "nenhuma" ] || falha "stalemated side: '$saida', exit $rc"
