@@ -8,14 +8,14 @@ namespace {
 
 typedef std::uint64_t Casas;
 
-Casas bit(int c) { return Casas{1} << c; }
+constexpr Casas bit(int c) { return Casas{1} << c; }
 
 // Directions as (dx, dy); the first four are the rook's. A direction runs
 // towards higher squares when dy > 0, or dy == 0 and dx > 0.
-const int DIRECOES[8][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-const bool CRESCENTE[8] = {false, true, false, true, false, false, true, true};
+constexpr int DIRECOES[8][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+constexpr bool CRESCENTE[8] = {false, true, false, true, false, false, true, true};
 
-std::uint64_t misturaSemente(std::uint64_t& s) {
+constexpr std::uint64_t misturaSemente(std::uint64_t& s) {
     // splitmix64: a fixed, well spread sequence for the Zobrist keys.
     std::uint64_t z = (s += 0x9e3779b97f4a7c15ULL);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
@@ -23,19 +23,23 @@ std::uint64_t misturaSemente(std::uint64_t& s) {
     return z ^ (z >> 31);
 }
 
-struct Tabelas {
-    Casas raio[8][64];
-    Casas cavalo[64];
-    Casas rei[64];
-    Casas peao[2][64];
-    std::uint64_t chavePeca[16][64];
-    std::uint64_t chaveVez;
-    std::uint64_t chaveRoque[16];
-    std::uint64_t chaveEnPassant[8];
-    // Castling rights that survive a move from or to each square.
-    int mantemRoque[64];
+constexpr int SALTOS[8][2] = {{1, 2}, {2, 1}, {2, -1}, {1, -2}, {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
 
-    Tabelas() {
+// Built at compile time: the evaluation's own tables are made from these
+// while the program starts, in an order no linker promises.
+struct Tabelas {
+    Casas raio[8][64] = {};
+    Casas cavalo[64] = {};
+    Casas rei[64] = {};
+    Casas peao[2][64] = {};
+    std::uint64_t chavePeca[16][64] = {};
+    std::uint64_t chaveVez = 0;
+    std::uint64_t chaveRoque[16] = {};
+    std::uint64_t chaveEnPassant[8] = {};
+    // Castling rights that survive a move from or to each square.
+    int mantemRoque[64] = {};
+
+    constexpr Tabelas() {
         auto dentro = [](int x, int y) { return x >= 0 && x < 8 && y >= 0 && y < 8; };
         for (int c = 0; c < 64; c++) {
             int x = c % 8, y = c / 8;
@@ -45,10 +49,9 @@ struct Tabelas {
                     raio[d][c] |= bit((y + k * DIRECOES[d][1]) * 8 + x + k * DIRECOES[d][0]);
                 }
             }
-            static const int saltos[8][2] = {{1, 2}, {2, 1}, {2, -1}, {1, -2}, {-1, -2}, {-2, -1}, {-2, 1}, {-1, 2}};
             cavalo[c] = rei[c] = 0;
             for (int i = 0; i < 8; i++) {
-                if (dentro(x + saltos[i][0], y + saltos[i][1])) cavalo[c] |= bit((y + saltos[i][1]) * 8 + x + saltos[i][0]);
+                if (dentro(x + SALTOS[i][0], y + SALTOS[i][1])) cavalo[c] |= bit((y + SALTOS[i][1]) * 8 + x + SALTOS[i][0]);
                 if (dentro(x + DIRECOES[i][0], y + DIRECOES[i][1])) rei[c] |= bit((y + DIRECOES[i][1]) * 8 + x + DIRECOES[i][0]);
             }
             // White's pawns go up the board (towards row 0).
@@ -79,16 +82,10 @@ struct Tabelas {
     }
 };
 
-const Tabelas& tabelas() {
-    static const Tabelas t;
-    return t;
-}
-
-// Forces the tables into being before any thread searches.
-const Tabelas& tabelasIniciais = tabelas();
+constexpr Tabelas TABELAS{};
 
 Casas ataquesRaio(int c, int d, Casas ocupadas) {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     Casas r = t.raio[d][c];
     Casas bloqueio = r & ocupadas;
     if (bloqueio != 0) {
@@ -108,9 +105,9 @@ const int PosicaoBusca::VALOR_TROCA[7] = {0, 100, 320, 330, 500, 950, 20000};
 
 PosicaoBusca::PosicaoBusca() { carregaInicial(); }
 
-std::uint64_t PosicaoBusca::ataquesCavalo(int casa) { return tabelasIniciais.cavalo[casa]; }
-std::uint64_t PosicaoBusca::ataquesRei(int casa) { return tabelasIniciais.rei[casa]; }
-std::uint64_t PosicaoBusca::ataquesPeao(int cor, int casa) { return tabelasIniciais.peao[cor][casa]; }
+std::uint64_t PosicaoBusca::ataquesCavalo(int casa) { return TABELAS.cavalo[casa]; }
+std::uint64_t PosicaoBusca::ataquesRei(int casa) { return TABELAS.rei[casa]; }
+std::uint64_t PosicaoBusca::ataquesPeao(int cor, int casa) { return TABELAS.peao[cor][casa]; }
 
 std::uint64_t PosicaoBusca::ataquesBispo(int casa, std::uint64_t ocupadas) {
     return ataquesRaio(casa, 4, ocupadas) | ataquesRaio(casa, 5, ocupadas) | ataquesRaio(casa, 6, ocupadas) |
@@ -139,7 +136,7 @@ void PosicaoBusca::poe(int casa, int peca) {
     casas[casa] = peca;
     pecas[corDe(peca)][tipoDe(peca)] |= bit(casa);
     cores[corDe(peca)] |= bit(casa);
-    chave ^= tabelasIniciais.chavePeca[peca][casa];
+    chave ^= TABELAS.chavePeca[peca][casa];
 }
 
 void PosicaoBusca::tira(int casa) {
@@ -147,11 +144,11 @@ void PosicaoBusca::tira(int casa) {
     casas[casa] = 0;
     pecas[corDe(peca)][tipoDe(peca)] &= ~bit(casa);
     cores[corDe(peca)] &= ~bit(casa);
-    chave ^= tabelasIniciais.chavePeca[peca][casa];
+    chave ^= TABELAS.chavePeca[peca][casa];
 }
 
 void PosicaoBusca::calculaChave() {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     chave = 0;
     for (int c = 0; c < 64; c++) {
         if (casas[c] != 0) chave ^= t.chavePeca[casas[c]][c];
@@ -162,7 +159,7 @@ void PosicaoBusca::calculaChave() {
 }
 
 std::uint64_t PosicaoBusca::chaveDe(const Posicao& p) {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     std::uint64_t k = 0;
     for (int c = 0; c < 64; c++) {
         int v = p.casas[c];
@@ -208,7 +205,7 @@ void PosicaoBusca::carregaInicial() {
 }
 
 bool PosicaoBusca::isAtacada(int casa, int porCor, std::uint64_t ocupadas) const {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     if ((t.cavalo[casa] & pecas[porCor][CAVALO]) != 0) return true;
     if ((t.peao[porCor ^ 1][casa] & pecas[porCor][PEAO]) != 0) return true;
     if ((t.rei[casa] & pecas[porCor][REI]) != 0) return true;
@@ -219,7 +216,7 @@ bool PosicaoBusca::isAtacada(int casa, int porCor, std::uint64_t ocupadas) const
 }
 
 std::uint64_t PosicaoBusca::atacantes(int casa, std::uint64_t ocupadas) const {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     Casas diagonais = pecas[0][BISPO] | pecas[0][RAINHA] | pecas[1][BISPO] | pecas[1][RAINHA];
     Casas retas = pecas[0][TORRE] | pecas[0][RAINHA] | pecas[1][TORRE] | pecas[1][RAINHA];
     return (t.cavalo[casa] & (pecas[0][CAVALO] | pecas[1][CAVALO])) |
@@ -229,7 +226,7 @@ std::uint64_t PosicaoBusca::atacantes(int casa, std::uint64_t ocupadas) const {
 }
 
 int PosicaoBusca::geraLances(Lance* lista, bool soCapturas) const {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     int n = 0;
     int eu = vez, ele = vez ^ 1;
     Casas proprias = cores[eu], outras = cores[ele], ocupadas = proprias | outras;
@@ -330,7 +327,7 @@ int PosicaoBusca::geraLegais(Lance* lista) {
 
 void PosicaoBusca::marcaEnPassant(int casaDoPeao, int atravessada) {
     // vez is already the side that may take.
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     Casas quem = t.peao[vez ^ 1][atravessada] & pecas[vez][PEAO];
     int rei = getCasaDoRei(vez);
     for (; quem != 0; quem &= quem - 1) {
@@ -353,7 +350,7 @@ void PosicaoBusca::marcaEnPassant(int casaDoPeao, int atravessada) {
 }
 
 bool PosicaoBusca::faz(Lance l) {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     Estado& e = pilha[altura];
     e.chave = chave;
     e.roques = roques;
@@ -430,7 +427,7 @@ void PosicaoBusca::desfaz(Lance l) {
 }
 
 void PosicaoBusca::fazNulo() {
-    const Tabelas& t = tabelasIniciais;
+    const Tabelas& t = TABELAS;
     Estado& e = pilha[altura];
     e.chave = chave;
     e.roques = roques;
