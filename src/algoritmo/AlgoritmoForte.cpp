@@ -45,7 +45,7 @@ AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
 }
 
 AlgoritmoForte::AlgoritmoForte(Jogo* jogo, std::size_t megabytesTabela)
-    : jogo(jogo), busca(megabytesTabela), ultimosNos(0) {}
+    : jogo(jogo), busca(megabytesTabela), ultimosNos(0), ultimaInterrompida(false) {}
 
 void AlgoritmoForte::limpa() {
     std::lock_guard<std::mutex> trava(buscaTrava);
@@ -67,10 +67,25 @@ void AlgoritmoForte::carregaPosicao(PosicaoBusca& p, bool isComp) {
 
 AlgoritmoForte::Escolha AlgoritmoForte::escolhe(bool isComp, int nivel, const LimitesBusca& extras, bool comRuido,
                                                 bool comOrcamento,
-                                                const std::function<void(const InfoBusca&)>& aoIterar) {
+                                                const std::function<void(const InfoBusca&)>& aoIterar,
+                                                const std::function<bool()>& aceita) {
     std::lock_guard<std::mutex> trava(buscaTrava);
     Escolha escolha;
-    carregaPosicao(posicao, isComp);
+    {
+        // The caller stops a search under the game's lock: a request made
+        // before this point finds the game already changed (aceita), one
+        // made after it is not forgotten. The stop is cleared before aceita
+        // is asked, so that a request without the lock is not lost either.
+        std::lock_guard<std::recursive_mutex> jogoTrava(jogo->getTrava());
+        busca.limpaParada();
+        if (aceita && !aceita()) {
+            escolha.resultado.interrompida = true;
+            ultimosNos = 0;
+            ultimaInterrompida = true;
+            return escolha;
+        }
+        carregaPosicao(posicao, isComp);
+    }
     std::uint64_t semente = mistura(static_cast<std::uint64_t>(Relogio::agora()) ^ mistura(posicao.getChave()));
 
     Parametros par = getParametros(nivel);
@@ -88,6 +103,7 @@ AlgoritmoForte::Escolha AlgoritmoForte::escolhe(bool isComp, int nivel, const Li
 
     escolha.resultado = busca.procura(posicao, limites, aoIterar);
     ultimosNos = escolha.resultado.nos;
+    ultimaInterrompida = escolha.resultado.interrompida;
     if (escolha.resultado.lance == P::NENHUM) return escolha;
 
     P::Lance lance = escolha.resultado.lance;
@@ -122,12 +138,12 @@ AlgoritmoForte::Escolha AlgoritmoForte::escolhe(bool isComp, int nivel, const Li
 }
 
 bool AlgoritmoForte::calculaMelhorJogada(int* x, int* y, Jogada** jogada, int* promocao, bool isComp, int nivel,
-                                         bool comRuido) {
+                                         bool comRuido, const std::function<bool()>& aceita) {
     LimitesBusca limites;
     limites.tempoMaximoMs = TEMPO_MAXIMO_MS;
     limites.deveParar = [this] { return jogo->isFim(); };
     // Only the cap on time: the level's budget decides.
-    Escolha e = escolhe(isComp, nivel, limites, comRuido, true);
+    Escolha e = escolhe(isComp, nivel, limites, comRuido, true, nullptr, aceita);
     if (!e.achou) return false;
 
     // The game's own move object for it: castling and en passant come out

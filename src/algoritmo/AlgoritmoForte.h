@@ -45,13 +45,18 @@ public:
     // further (nodes, depth, times, first moves, stop); comRuido: the
     // level's margin is used; comOrcamento: Perito keeps its own budget of
     // nodes (the weaker levels always do). The live game is read under its
-    // lock, then searched unlocked.
+    // lock, then searched unlocked. A stop asked for (interrompe) before
+    // the game is read is forgotten there; aceita, when given, is asked
+    // under that same lock, and on false no search is made (the answer is
+    // marked interrompida).
     Escolha escolhe(bool isComp, int nivel, const LimitesBusca& extras, bool comRuido, bool comOrcamento,
-                    const std::function<void(const InfoBusca&)>& aoIterar = nullptr);
+                    const std::function<void(const InfoBusca&)>& aoIterar = nullptr,
+                    const std::function<bool()>& aceita = nullptr);
 
     // As Algoritmo answers: the square of the live piece and a new Jogada
     // owned by the caller, and the piece a pawn becomes in *promocao.
-    bool calculaMelhorJogada(int* x, int* y, Jogada** jogada, int* promocao, bool isComp, int nivel, bool comRuido);
+    bool calculaMelhorJogada(int* x, int* y, Jogada** jogada, int* promocao, bool isComp, int nivel, bool comRuido,
+                             const std::function<bool()>& aceita = nullptr);
 
     // From any thread: a running search returns at once with its best move.
     void interrompe() { busca.interrompe(); }
@@ -59,7 +64,10 @@ public:
 
     // The position as the search sees it, from the live game (under its lock).
     void carregaPosicao(PosicaoBusca& posicao, bool isComp);
+    // Of the last choice: its nodes, and whether it was stopped or refused
+    // on purpose rather than ended by its budget.
     long long getNos() const { return ultimosNos; }
+    bool isInterrompida() const { return ultimaInterrompida; }
 
     AlgoritmoForte(const AlgoritmoForte&) = delete;
     AlgoritmoForte& operator=(const AlgoritmoForte&) = delete;
@@ -71,6 +79,7 @@ private:
     Busca busca;
     PosicaoBusca posicao;
     long long ultimosNos;
+    bool ultimaInterrompida;
 };
 
 #endif

@@ -26,8 +26,18 @@ public:
     // when it promotes nothing; the original levels always make a queen.
     int getPromocao() const { return promocao; }
     // From any thread: a running search of the stronger engine returns at
-    // once with its best move so far (the caller discards it).
+    // once with its best move so far (the caller discards it), and one
+    // prepared (preparaBusca) but not begun yet does not begin.
     void interrompe();
+    // Under the game's lock, before the caller lets go of it to search: the
+    // next choice (calculaMelhorJogada or sugere) is for the game of this
+    // generation. When the game has changed, or a stop was asked for, by
+    // the time the stronger engine reads it, it does not search.
+    void preparaBusca(long geracao);
+    // The last choice was stopped or refused on purpose (interrompe, the
+    // game's end flag, a game gone), not ended by its budget; the original
+    // levels' never is.
+    bool isInterrompida() const { return interrompida; }
     // Perito's choice for side isComp, without its randomness, whatever the
     // side's level; the original levels' memory is left untouched.
     bool sugere(bool isComp, int* x, int* y, Jogada** jogada, int* promocao);
@@ -51,6 +61,14 @@ private:
     std::mutex criacaoTrava;
     std::atomic<AlgoritmoForte*> forte;
     int promocao;
+    bool interrompida;
+    // The generation preparaBusca named, until a choice reads it; LIVRE when
+    // none was named, CANCELADA when a stop came before the choice began.
+    static constexpr long LIVRE = -1;
+    static constexpr long CANCELADA = -2;
+    std::atomic<long> geracaoPreparada;
+    bool aceitaBusca();
+    bool calculaForte(int* x, int* y, Jogada** jogada, int* promocaoEscolhida, bool isComp, int nivel, bool comRuido);
 };
 
 #endif

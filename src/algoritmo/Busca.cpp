@@ -34,6 +34,7 @@ Busca::Busca(std::size_t megabytesTabela)
       tabela(megabytesTabela),
       pedidoDeParada(false),
       parado(false),
+      interrompido(false),
       nos(0),
       limiteNos(0),
       proximaVerificacao(0),
@@ -73,6 +74,7 @@ void Busca::verificaParada() {
     proximaVerificacao = nos + INTERVALO_VERIFICACAO;
     if (pedidoDeParada.load(std::memory_order_relaxed) || (deveParar && deveParar())) {
         parado = true;
+        interrompido = true;
         return;
     }
     if (tempoMaximoMs > 0) {
@@ -405,8 +407,8 @@ ResultadoBusca Busca::procura(PosicaoBusca& posicao, const LimitesBusca& limites
                               const std::function<void(const InfoBusca&)>& aoIterar) {
     pos = &posicao;
     inicio = std::chrono::steady_clock::now();
-    pedidoDeParada.store(false, std::memory_order_relaxed);
     parado = false;
+    interrompido = false;
     nos = 0;
     limiteNos = limites.nos;
     tempoMaximoMs = limites.tempoMaximoMs;
@@ -521,6 +523,7 @@ ResultadoBusca Busca::procura(PosicaoBusca& posicao, const LimitesBusca& limites
         if (lancesRaiz.size() == 1 && limites.tempoIdealMs > 0 && profundidade >= 6) break;
     }
     resultado.nos = nos;
+    resultado.interrompida = interrompido;
     if (resultado.candidatos.empty()) resultado.candidatos.emplace_back(resultado.lance, resultado.valor);
     std::sort(resultado.candidatos.begin(), resultado.candidatos.end(),
               [](const std::pair<Lance, int>& a, const std::pair<Lance, int>& b) { return a.second > b.second; });

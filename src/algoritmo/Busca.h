@@ -46,6 +46,8 @@ struct ResultadoBusca {
     // First moves with an exact value within the margin of the best, and
     // those values, best first.
     std::vector<std::pair<PosicaoBusca::Lance, int>> candidatos;
+    // Stopped by interrompe() or deveParar, not by its own bounds.
+    bool interrompida = false;
 };
 
 // The stronger levels' search: iterative deepening of a principal
@@ -69,8 +71,13 @@ public:
                            const std::function<void(const InfoBusca&)>& aoIterar = nullptr);
 
     // From any thread: the running search returns promptly with the best
-    // move it has.
-    void interrompe() { pedidoDeParada.store(true, std::memory_order_relaxed); }
+    // move it has. The request holds until limpaParada(), so that one made
+    // just before a search begins is not lost.
+    void interrompe() { pedidoDeParada.store(true); }
+    // A stop asked for until now was for an earlier search. Called where the
+    // caller takes the position to search, under the lock the requests are
+    // made under.
+    void limpaParada() { pedidoDeParada.store(false); }
 
     // A new game: the table and the move statistics are forgotten.
     void limpa();
@@ -104,6 +111,7 @@ private:
     TabelaTransposicao tabela;
     std::atomic<bool> pedidoDeParada;
     bool parado;
+    bool interrompido;
     long long nos;
     long long limiteNos;
     long long proximaVerificacao;

@@ -73,8 +73,6 @@ JogoGraficoControlador::JogoGraficoControlador(Sistema* sistema)
       memoriaPendente(false),
       memoriaDesfeita(),
       inicio(std::time(nullptr)),
-      buscaForte(false),
-      fimEmprestado(false),
       dicaPedida(false),
       dicaGeracao(0),
       dicaLances(0),
@@ -136,42 +134,18 @@ void JogoGraficoControlador::liberaMovimento() {
     promocao = 0;
 }
 
-// The one place where a take back, Escape, closing the window and a move
-// during a hint stop a search under way. The original levels watch the end
-// flag (Escape, closing) or end in a moment; the stronger engine returns at
-// once. Their choice, made for a game that is gone, is dropped by its
-// generation. A page's worker is ended, its search with it.
+// The one place where a take back, a paste, Escape, closing the window and
+// a move during a hint stop a search under way, called under the game's
+// lock (but at closing). The original levels watch the end flag (Escape,
+// closing) or end in a moment; the stronger engine returns at once, or,
+// when its search has not begun yet, does not begin it (see preparaBusca).
+// Their choice, made for a game that is gone, is dropped by its generation.
+// A page's worker is ended, its search with it.
 void JogoGraficoControlador::interrompeBusca() {
     sistema->getAlgoritmoGerenciador()->interrompe();
 #ifdef __EMSCRIPTEN__
     trabalhador->interrompe();
 #endif
-}
-
-// Under the game's lock: the stronger engine's search under way stops for
-// good. A stop request that comes after the tick has let go of the lock but
-// before the search has begun is forgotten when it begins; the end flag,
-// which the search polls, holds until the tick lowers it after the search.
-// The original levels' search ends in a moment and runs its course.
-void JogoGraficoControlador::paraBusca() {
-    interrompeBusca();
-    Jogo* jogo = sistema->getJogo();
-    if (buscando && buscaForte && !jogo->isFim()) {
-        jogo->setFim(true);
-        fimEmprestado = true;
-    }
-}
-
-// After a search, under the lock: an end flag raised only to stop it goes
-// down again (Escape meanwhile raised it for good).
-void JogoGraficoControlador::devolveFim() {
-    Jogo* jogo = sistema->getJogo();
-    if (fimEmprestado) {
-        fimEmprestado = false;
-        if (jogo->getStatus() == Jogo::EM_JOGO) {
-            jogo->setFim(false);
-        }
-    }
 }
 
 // Each step asks for a frame when it changes what the screen shows (a slide
@@ -306,15 +280,15 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
     // answering meanwhile.
     long geracao = jogo->getGeracao();
     buscando = true;
-    buscaForte = jogo->getNivel(vez) >= Jogo::AMADOR;
+    bool forte = jogo->getNivel(vez) >= Jogo::AMADOR;
     memoriaPendente = false;
-    trava.unlock();
     AlgoritmoGerenciador* gerenciador = sistema->getAlgoritmoGerenciador();
+    gerenciador->preparaBusca(geracao);
+    trava.unlock();
     bool achou = gerenciador->calculaMelhorJogada(&x, &y, &jogada, vez);
     int promocaoEscolhida = gerenciador->getPromocao();
     trava.lock();
     buscando = false;
-    devolveFim();
 
     if (sistema->isEncerrando()) {
         delete jogada;
@@ -327,6 +301,11 @@ void JogoGraficoControlador::jogaComputador(std::unique_lock<std::recursive_mute
             jogo->setMemoriaComputador(memoriaDesfeita);
             memoriaPendente = false;
         }
+        return;
+    }
+    if (forte && gerenciador->isInterrompida()) {
+        // Stopped on purpose (Escape): no error, and no move for a game left.
+        delete jogada;
         return;
     }
     aplicaEscolha(achou, x, y, jogada, promocaoEscolhida);
@@ -422,7 +401,7 @@ void JogoGraficoControlador::cancelaDica() {
 #endif
     if (dicaPedida) {
         dicaPedida = false;
-        paraBusca();
+        interrompeBusca();
     }
 }
 
@@ -437,14 +416,13 @@ void JogoGraficoControlador::mostraDica(std::unique_lock<std::recursive_mutex>& 
     int x = 0, y = 0, promocaoSugerida = 0;
     Jogada* jogada = nullptr;
     buscando = true;
-    buscaForte = true;
+    sistema->getAlgoritmoGerenciador()->preparaBusca(jogo->getGeracao());
     trava.unlock();
     bool achou = sistema->getAlgoritmoGerenciador()->sugere(vez, &x, &y, &jogada, &promocaoSugerida);
     trava.lock();
     buscando = false;
     // Only the computer's own search leaves memory to put back.
     memoriaPendente = false;
-    devolveFim();
     // Taken back, left, moved or stopped meanwhile: the hint is for a game that is gone.
     bool valida = isDicaValida() && !sistema->isEncerrando();
     dicaPedida = false;
@@ -913,7 +891,7 @@ void JogoGraficoControlador::desfaz() {
     if (jogo->isPausa() || !jogo->isDesfazivel()) {
         return;
     }
-    paraBusca();
+    interrompeBusca();
     fechaPromocao();
     liberaMovimento();
     deseleciona();

@@ -72,8 +72,6 @@ private:
     void jogaComputador(std::unique_lock<std::recursive_mutex>& trava);
     void aplicaEscolha(bool achou, int x, int y, Jogada* jogada, int promocaoEscolhida);
     void liberaMovimento();
-    void paraBusca();
-    void devolveFim();
     void esperaDica(long ms, long geracao);
     bool isDicaPossivel();
     bool isDicaValida();
@@ -125,12 +123,6 @@ private:
 
     // When the game on the board began, for the PGN copied.
     std::time_t inicio;
-
-    // The search is the stronger engine's (a level from Amador up, or a
-    // hint), which a take back stops; the end flag raised to stop it, to be
-    // lowered after it.
-    bool buscaForte;
-    bool fimEmprestado;
 
     // A hint asked for, for the position of this generation and number of
     // moves; the banner shows one (it gives way to a move).

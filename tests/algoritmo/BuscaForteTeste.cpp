@@ -206,4 +206,33 @@ TEST(BuscaForte, GerenciadorSugereEInterrompe) {
     EXPECT_LT(e.resultado.profundidade, Busca::PROFUNDIDADE_MAXIMA);
 }
 
+// A stop, or a new game, after the caller prepared a choice but before the
+// engine read the game: no search at all. A stop from before the
+// preparation (an earlier search's) does not hold the next one up.
+TEST(BuscaForte, ParadaAntesDeComecarNaoSePerde) {
+    Jogo jogo(nullptr);
+    jogo.reinicia();
+    jogo.setNivel(false, JogoConstantes::PERITO);
+    AlgoritmoGerenciador g(&jogo, 1);
+    int x = 0, y = 0, promocao = 0;
+    Jogada* jogada = nullptr;
+    g.preparaBusca(jogo.getGeracao());
+    g.interrompe();
+    EXPECT_FALSE(g.calculaMelhorJogada(&x, &y, &jogada, false));
+    EXPECT_TRUE(g.isInterrompida());
+    EXPECT_EQ(0, g.getAlgoritmoForte()->getNos());
+
+    g.preparaBusca(jogo.getGeracao());
+    jogo.reinicia();
+    EXPECT_FALSE(g.sugere(false, &x, &y, &jogada, &promocao));
+    EXPECT_TRUE(g.isInterrompida());
+
+    g.interrompe();
+    g.preparaBusca(jogo.getGeracao());
+    ASSERT_TRUE(g.calculaMelhorJogada(&x, &y, &jogada, false));
+    delete jogada;
+    EXPECT_FALSE(g.isInterrompida());
+    EXPECT_GT(g.getAlgoritmoForte()->getNos(), 10000);
+}
+
 }  // namespace

@@ -17,6 +17,8 @@ using NiveisFortes = SistemaTeste;
 // for a stop, and the search waits until the window has handled it.
 std::atomic<Jogo*> jogoNaBusca{nullptr};
 std::atomic<SDL_Scancode> teclaNaBusca{SDL_SCANCODE_UNKNOWN};
+std::atomic<SDL_Keycode> simboloNaBusca{0};
+std::atomic<Uint16> modNaBusca{0};
 std::atomic<int> buscas{0};
 
 std::time_t apertaNaBusca() {
@@ -25,6 +27,8 @@ std::time_t apertaNaBusca() {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;
     e.key.keysym.scancode = teclaNaBusca;
+    e.key.keysym.sym = simboloNaBusca;
+    e.key.keysym.mod = modNaBusca;
     long geracao = jogo->getGeracao();
     SDL_PushEvent(&e);
     for (int i = 0; i < 500 && jogo->getGeracao() == geracao && !jogo->isFim(); i++) SDL_Delay(2);
@@ -54,10 +58,25 @@ TEST_F(NiveisFortes, DesfazerEEscDuranteABuscaDoPeritoParamELogo) {
         EXPECT_TRUE(jogo->getRegistro().empty());
     });
 
+    // A paste stops it as a take back does; white is to move in the game pasted.
+    SDL_SetClipboardText("rnbqkbnr/ppp1pppp/8/3p4/3P4/8/PPP1PPPP/RNBQKBNR w KQkq d6 0 2");
+    teclaNaBusca = SDL_SCANCODE_V;
+    simboloNaBusca = SDLK_v;
+    modNaBusca = KMOD_LCTRL;
+    clicaCasa("e2");
+    clicaCasa("e4");
+    ASSERT_TRUE(espera([&] { return buscas == 2 && travado([&] { return pecaEm("d4") != nullptr; }); }));
+    EXPECT_LT(nos(), 2048) << "the search went on after the paste";
+    simboloNaBusca = 0;
+    modNaBusca = 0;
+
     teclaNaBusca = SDL_SCANCODE_ESCAPE;
     clicaCasa("e2");
     clicaCasa("e4");
-    ASSERT_TRUE(espera([&] { return buscas == 2 && gui->getGraficoTipo() == GUI::TELA_ABERTURA; }));
+    testing::internal::CaptureStdout();
+    bool voltou = espera([&] { return buscas == 3 && gui->getGraficoTipo() == GUI::TELA_ABERTURA; });
+    EXPECT_EQ("", testing::internal::GetCapturedStdout()) << "a search stopped on purpose is no error";
+    ASSERT_TRUE(voltou);
     Relogio::solta();
     EXPECT_LT(nos(), 2048) << "the search went on after Escape";
     EXPECT_EQ(0, travado([&] { return jogo->getVitoriasCont(false) + jogo->getVitoriasCont(true) + jogo->getEmpatesCont(); }));
