@@ -45,11 +45,11 @@ AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
 }
 
 AlgoritmoForte::AlgoritmoForte(Jogo* jogo, std::size_t megabytesTabela)
-    : jogo(jogo), busca(megabytesTabela), ultimosNos(0), ultimaInterrompida(false) {}
+    : jogo(jogo), limpar(false), busca(megabytesTabela), ultimosNos(0), ultimaInterrompida(false) {}
 
-void AlgoritmoForte::limpa() {
+long long AlgoritmoForte::getNos() {
     std::lock_guard<std::mutex> trava(buscaTrava);
-    busca.limpa();
+    return ultimosNos;
 }
 
 void AlgoritmoForte::carregaPosicao(PosicaoBusca& p, bool isComp) {
@@ -70,6 +70,7 @@ AlgoritmoForte::Escolha AlgoritmoForte::escolhe(bool isComp, int nivel, const Li
                                                 const std::function<void(const InfoBusca&)>& aoIterar,
                                                 const std::function<bool()>& aceita) {
     std::lock_guard<std::mutex> trava(buscaTrava);
+    if (limpar.exchange(false)) busca.limpa();
     Escolha escolha;
     {
         // The caller stops a search under the game's lock: a request made

@@ -1,6 +1,7 @@
 #ifndef ALGORITMO_ALGORITMOFORTE_H
 #define ALGORITMO_ALGORITMOFORTE_H
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <mutex>
@@ -60,13 +61,17 @@ public:
 
     // From any thread: a running search returns at once with its best move.
     void interrompe() { busca.interrompe(); }
-    void limpa();
+    // A new game: the table and statistics are forgotten before the next
+    // search. Called under the game's lock, so it never waits for a search
+    // (which takes that lock while holding its own).
+    void limpa() { limpar.store(true); }
 
     // The position as the search sees it, from the live game (under its lock).
     void carregaPosicao(PosicaoBusca& posicao, bool isComp);
-    // Of the last choice: its nodes, and whether it was stopped or refused
-    // on purpose rather than ended by its budget.
-    long long getNos() const { return ultimosNos; }
+    // Of the last choice: its nodes (waiting for a search under way), and
+    // whether it was stopped or refused on purpose rather than ended by its
+    // budget.
+    long long getNos();
     bool isInterrompida() const { return ultimaInterrompida; }
 
     AlgoritmoForte(const AlgoritmoForte&) = delete;
@@ -76,6 +81,7 @@ private:
     Jogo* jogo;
     // One search at a time: the game's turn and a hint do not overlap.
     std::mutex buscaTrava;
+    std::atomic<bool> limpar;
     Busca busca;
     PosicaoBusca posicao;
     long long ultimosNos;

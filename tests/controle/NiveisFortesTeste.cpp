@@ -40,11 +40,8 @@ TEST_F(NiveisFortes, DesfazerEEscDuranteABuscaDoPeritoParamELogo) {
     jogoNaBusca = jogo;
     teclaNaBusca = SDL_SCANCODE_BACKSPACE;
     Relogio::setFonte(apertaNaBusca);
-    // The nodes of the last search, once it is over (a new game waits for it).
-    auto nos = [&] {
-        s->getAlgoritmoGerenciador()->novaPartida();
-        return s->getAlgoritmoGerenciador()->getAlgoritmoForte()->getNos();
-    };
+    // The nodes of the last search, once it is over.
+    auto nos = [&] { return s->getAlgoritmoGerenciador()->getAlgoritmoForte()->getNos(); };
     comecaJogo();
     clicaCasa("e2");
     clicaCasa("e4");
