@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "PosicaoFEN.h"
+#include "lePosicoes.h"
 #include "algoritmo/Algoritmo.h"
 #include "algoritmo/AlgoritmoGerenciador.h"
 #include "algoritmo/Relogio.h"
@@ -23,17 +24,6 @@
 #include "jogo/PecaMov.h"
 
 namespace {
-
-// One FEN a line; the file is shared with escolhas.sh.
-std::vector<std::string> lePosicoes() {
-    std::vector<std::string> posicoes;
-    std::ifstream arquivo(POSICOES_ARQUIVO);
-    std::string linha;
-    while (std::getline(arquivo, linha)) {
-        if (!linha.empty() && linha[0] != '#') posicoes.push_back(linha);
-    }
-    return posicoes;
-}
 
 const std::vector<std::string> POSICOES = lePosicoes();
 

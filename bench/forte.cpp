@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "PosicaoFEN.h"
+#include "lePosicoes.h"
 #include "algoritmo/AlgoritmoForte.h"
 #include "algoritmo/AlgoritmoGerenciador.h"
 #include "algoritmo/Relogio.h"
@@ -28,16 +29,6 @@
 #include "jogo/Peca.h"
 
 namespace {
-
-std::vector<std::string> lePosicoes() {
-    std::vector<std::string> posicoes;
-    std::ifstream arquivo(POSICOES_ARQUIVO);
-    std::string linha;
-    while (std::getline(arquivo, linha)) {
-        if (!linha.empty() && linha[0] != '#') posicoes.push_back(linha);
-    }
-    return posicoes;
-}
 
 double mediana(std::vector<double>& v) {
     std::sort(v.begin(), v.end());

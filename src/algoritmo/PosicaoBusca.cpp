@@ -349,16 +349,21 @@ void PosicaoBusca::marcaEnPassant(int casaDoPeao, int atravessada) {
     }
 }
 
-bool PosicaoBusca::faz(Lance l) {
-    const Tabelas& t = TABELAS;
-    Estado& e = pilha[altura];
+// What a move or a null move changes, kept to be put back.
+inline PosicaoBusca::Estado& PosicaoBusca::guardaEstado() {
+    Estado& e = pilha[altura++];
     e.chave = chave;
     e.roques = roques;
     e.enPassant = enPassant;
     e.lancesSemCaptura = lancesSemCaptura;
     e.capturada = 0;
     chaves[numChaves++] = chave;
-    altura++;
+    return e;
+}
+
+bool PosicaoBusca::faz(Lance l) {
+    const Tabelas& t = TABELAS;
+    Estado& e = guardaEstado();
 
     int de = origem(l), para = destino(l), esp = especie(l);
     int peca = casas[de];
@@ -428,14 +433,7 @@ void PosicaoBusca::desfaz(Lance l) {
 
 void PosicaoBusca::fazNulo() {
     const Tabelas& t = TABELAS;
-    Estado& e = pilha[altura];
-    e.chave = chave;
-    e.roques = roques;
-    e.enPassant = enPassant;
-    e.lancesSemCaptura = lancesSemCaptura;
-    e.capturada = 0;
-    chaves[numChaves++] = chave;
-    altura++;
+    guardaEstado();
     if (enPassant >= 0) {
         chave ^= t.chaveEnPassant[enPassant % 8];
         enPassant = -1;

@@ -145,6 +145,7 @@ private:
     // After a double step to casa: the en passant square, if a capture
     // there would be legal for the side now to move.
     void marcaEnPassant(int casaDoPeao, int atravessada);
+    Estado& guardaEstado();
 
     int casas[64];
     std::uint64_t pecas[2][8];

@@ -87,6 +87,24 @@ void Jogo::liberaPartida() {
     estados.clear();
 }
 
+void Jogo::copiaPosicao(Jogo& de) {
+    reinicia();
+    for (int lado = 0; lado < 2; lado++) {
+        for (int i = 0; i < 16; i++) {
+            Peca* origem = lado == 0 ? de.getJogadorPeca(i) : de.getComputadorPeca(i);
+            Peca* peca = lado == 0 ? getJogadorPeca(i) : getComputadorPeca(i);
+            peca->setPosX(origem->getPosX());
+            peca->setPosY(origem->getPosY());
+            peca->setTipo(origem->getTipo());
+            peca->setRemovida(origem->isRemovida());
+            peca->setMoveuContador(origem->getMoveuContador());
+        }
+        PecaMov* m = de.getUltimoMov(lado == 1);
+        if (m != nullptr) setUltimoMov(new PecaMov(m->getX1(), m->getY1(), m->getX2(), m->getY2(), m->isDeComp()));
+    }
+    setVezComputador(de.isVezComputador());
+}
+
 void Jogo::reinicia() {
     liberaPartida();
 

@@ -41,6 +41,9 @@ public:
 
     // Sets up a new game; counters and levels survive.
     void reinicia();
+    // A new game holding what the rules read of another's position: its
+    // pieces, its last moves (en passant) and its side to move.
+    void copiaPosicao(Jogo& de);
 
     // Guards the state shared by the game thread and the main thread.
     std::recursive_mutex& getTrava() { return trava; }

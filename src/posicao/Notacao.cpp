@@ -228,21 +228,7 @@ std::string Notacao::escreve(Jogo& jogo, const LanceJogado& lance, Alfabeto alfa
     // A scratch game with what the rules read of the position: the pieces,
     // the last moves (en passant) and the side to move.
     Jogo copia(nullptr);
-    copia.reinicia();
-    for (int lado = 0; lado < 2; lado++) {
-        for (int i = 0; i < 16; i++) {
-            Peca* de = lado == 0 ? jogo.getJogadorPeca(i) : jogo.getComputadorPeca(i);
-            Peca* para = lado == 0 ? copia.getJogadorPeca(i) : copia.getComputadorPeca(i);
-            para->setPosX(de->getPosX());
-            para->setPosY(de->getPosY());
-            para->setTipo(de->getTipo());
-            para->setRemovida(de->isRemovida());
-            para->setMoveuContador(de->getMoveuContador());
-        }
-        PecaMov* m = jogo.getUltimoMov(lado == 1);
-        if (m != nullptr) copia.setUltimoMov(new PecaMov(m->getX1(), m->getY1(), m->getX2(), m->getY2(), m->isDeComp()));
-    }
-    copia.setVezComputador(jogo.isVezComputador());
+    copia.copiaPosicao(jogo);
     std::string san;
     return joga(copia, lance, alfabeto, &san) ? san : std::string();
 }

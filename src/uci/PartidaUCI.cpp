@@ -62,27 +62,7 @@ bool PartidaUCI::montaBase(Jogo& jogo, const std::string& fen, std::string* erro
 
 void PartidaUCI::copiaViva(Jogo& jogo) { copia(viva, jogo); }
 
-void PartidaUCI::copia(Jogo& viva, Jogo& jogo) {
-    jogo.reinicia();
-    for (int lado = 0; lado < 2; lado++) {
-        for (int i = 0; i < 16; i++) {
-            Peca* de = lado == 0 ? viva.getJogadorPeca(i) : viva.getComputadorPeca(i);
-            Peca* para = lado == 0 ? jogo.getJogadorPeca(i) : jogo.getComputadorPeca(i);
-            para->setPosX(de->getPosX());
-            para->setPosY(de->getPosY());
-            para->setTipo(de->getTipo());
-            para->setRemovida(de->isRemovida());
-            para->setMoveuContador(de->getMoveuContador());
-        }
-    }
-    for (int lado = 0; lado < 2; lado++) {
-        PecaMov* m = viva.getUltimoMov(lado == 1);
-        if (m != nullptr) {
-            jogo.setUltimoMov(new PecaMov(m->getX1(), m->getY1(), m->getX2(), m->getY2(), m->isDeComp()));
-        }
-    }
-    jogo.setVezComputador(viva.isVezComputador());
-}
+void PartidaUCI::copia(Jogo& viva, Jogo& jogo) { jogo.copiaPosicao(viva); }
 
 std::size_t PartidaUCI::jogaEnquantoLegais(Jogo& jogo, const std::vector<std::string>& lista) {
     std::size_t n = 0;
