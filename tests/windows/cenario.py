@@ -2,7 +2,7 @@
 """The game under Wine played by X clicks, as a person would (DISPLAY set).
 
     cenario.py partida FOLDER NAME   the opening screen, with the pointer on
-                                     "Jogador:" the desktop's (docs/abertura.png),
+                                     "Brancas:" the desktop's (docs/abertura.png),
                                      "Jogar" shows the board, a click on e2
                                      marks e3 and e4, e2-e4 is carried out and
                                      black answers
@@ -141,9 +141,9 @@ class Jogo:
         # blending may round an anti-aliased edge a level or two apart.
         desktop = le_png(os.path.join(RAIZ, "docs", "abertura.png"))
         subprocess.run(["xdotool", "mousemove", "--window", self.janela, "400", "330"], check=True)
-        self.espera("with the pointer on \"Jogador:\" the opening screen is not the desktop's (docs/abertura.png)",
+        self.espera("with the pointer on \"Brancas:\" the opening screen is not the desktop's (docs/abertura.png)",
                     lambda l: diferenca(l, desktop) <= 2, 10)
-        self.diz("ok: with the pointer on \"Jogador:\" the opening screen is the desktop's")
+        self.diz("ok: with the pointer on \"Brancas:\" the opening screen is the desktop's")
 
         self.clica(320, 444)
         self.salva("2-tabuleiro", self.espera('"Jogar" did not show the board', lambda l: (
