@@ -55,7 +55,7 @@ ANCORA_ELO = 1350
 # The ratings the stronger levels were built to, and about where Fairy-Max's
 # depths stood in earlier runs: they choose a level's opponents, those
 # within PERTO of it.
-ESPERADO = {2: 530, 3: 700, 4: 810, 5: 1100, 6: 1400, 7: 1700, 8: 2000}
+ESPERADO = {2: 530, 3: 700, 4: 780, 5: 1000, 6: 1270, 7: 1540, 8: 1810, 9: 2080}
 FAIRYMAX_ESPERADO = {1: 740, 2: 1100, 3: 1440, 4: 1600}
 PERTO = 350
 LIMITE_PLIES = 600
@@ -369,7 +369,10 @@ def main():
     ap.add_argument("motor", nargs="?", default=os.path.join(RAIZ, "build", "xadrez-uci"),
                     help="the xadrez-uci to measure (default: build/xadrez-uci)")
     ap.add_argument("--jogos", type=int, default=40, help="games per pairing, even (default 40)")
-    ap.add_argument("--niveis", default="2,3,4,5,6,7,8", help="levels to measure (default 2 to 8)")
+    ap.add_argument("--niveis", default="2,3,4,5,6,7,8,9", help="levels to measure (default 2 to 9)")
+    ap.add_argument("--esperado", default="",
+                    help="ratings expected of levels, which choose their opponents, e.g. 9=2250 (default: the "
+                         "ratings the levels were built to)")
     ap.add_argument("--profundidades", default="1,2,3,4",
                     help="Fairy-Max depths in the pool (default 1,2,3,4)")
     ap.add_argument("--elos", default="1350,1600,1900,2200",
@@ -392,6 +395,10 @@ def main():
             sys.exit(f"forca.py: {p} not found (bench/forca.sh installs the engines)")
 
     niveis = [int(n) for n in args.niveis.split(",")]
+    esperado = dict(ESPERADO)
+    for item in filter(None, args.esperado.split(",")):
+        nivel, elo = item.split("=")
+        esperado[int(nivel)] = int(elo)
     profundidades = [int(n) for n in args.profundidades.split(",")]
     elos = sorted(int(e) for e in args.elos.split(","))
     tempos = {n: [] for n in niveis}
@@ -434,12 +441,13 @@ def main():
             pares.append((lambda n=n: nosso(n), sf(elos[0])))
             usa_fairymax = True
         else:
-            alvo = ESPERADO.get(n, 2000)
+            alvo = esperado.get(n, 2000)
             perto = [e for e in elos if abs(e - alvo) <= PERTO] or [min(elos, key=lambda e: abs(e - alvo))]
             for e in sorted(perto, key=lambda e: abs(e - alvo))[:2]:
                 pares.append((lambda n=n: nosso(n), sf(e)))
-            for d in profundidades:
-                if abs(FAIRYMAX_ESPERADO.get(d, 9999) - alvo) <= PERTO and alvo < elos[0]:
+            if alvo < elos[0]:
+                perto = [d for d in profundidades if abs(FAIRYMAX_ESPERADO.get(d, 9999) - alvo) <= PERTO]
+                for d in sorted(perto, key=lambda d: abs(FAIRYMAX_ESPERADO[d] - alvo))[:2]:
                     pares.append((lambda n=n, d=d: nosso(n), lambda d=d: fmax(d)))
                     usa_fairymax = True
     for a, b in zip(niveis, niveis[1:]):

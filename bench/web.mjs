@@ -4,7 +4,7 @@
 //     (1.6 Mbit/s down, 150 ms, the server's gzip): when the opening screen
 //     is first drawn, and the bytes that arrived before it; median and worst.
 //   node web.mjs nivel URL LEVEL [SECONDS]  the computer against itself at
-//     LEVEL (2 to 8) on both sides: the page's longest tasks (Long Tasks API:
+//     LEVEL (2 to 9) on both sides: the page's longest tasks (Long Tasks API:
 //     any task over 50 ms), so the worst is the longest the page stood still
 //     while games at that level were played.
 //   node web.mjs dica URL [SECONDS]    white by hand against "Fácil": H asks
@@ -77,7 +77,7 @@ if (modo === 'quadro') {
 } else {
   const nivel = modo === 'nivel' ? Number(resto[0]) : 1;
   const segundos = Number((modo === 'nivel' ? resto[1] : resto[0]) || 60);
-  if (modo === 'nivel' && !(nivel >= 2 && nivel <= 8)) {
+  if (modo === 'nivel' && !(nivel >= 2 && nivel <= 9)) {
     console.error(uso);
     process.exit(2);
   }
@@ -105,7 +105,7 @@ if (modo === 'quadro') {
   await page.waitForTimeout(500);
   // "Brancas:" cycles from Humano, "Pretas:" from Normal through Perito,
   // Humano and Fácil; for a hint, white stays Humano and black goes to Fácil.
-  const pretas = modo === 'nivel' ? (nivel - 3 + 8) % 8 : 7;
+  const pretas = modo === 'nivel' ? (nivel - 3 + 9) % 9 : 8;
   for (let i = 0; i < nivel - 1; i++) await page.mouse.click(320, 325);
   for (let i = 0; i < pretas; i++) await page.mouse.click(320, 383);
   await page.waitForTimeout(200);

@@ -4,7 +4,7 @@
 # when the opening screen is drawn and the bytes before it, median and worst
 # of RUNS; or the longest the page stands still (its longest task, by the
 # Long Tasks API) while the computer plays itself at a level for SECONDS:
-# "dificil" at "Difícil", "nivel N" at level N (2 to 8), "niveis" at every
+# "dificil" at "Difícil", "nivel N" at level N (2 to 9), "niveis" at every
 # level in turn and then while hints are asked for, with a table at the end.
 # Builds the page first (scripts/web) unless given a page folder.
 # Usage: bench/web.sh [quadro [RUNS] | dificil [SECONDS] | nivel LEVEL [SECONDS] | niveis [SECONDS]] [PAGE_FOLDER]
@@ -18,9 +18,9 @@ case "$modo" in
   quadro) quanto="${1:-5}" ;;
   dificil) niveis=(4); quanto="${1:-300}" ;;
   nivel)
-    [[ "${1:-}" =~ ^[2-8]$ ]] || { echo "$uso" >&2; exit 2; }
+    [[ "${1:-}" =~ ^[2-9]$ ]] || { echo "$uso" >&2; exit 2; }
     niveis=("$1"); shift; quanto="${1:-60}" ;;
-  niveis) niveis=(2 3 4 5 6 7 8 dica); quanto="${1:-60}" ;;
+  niveis) niveis=(2 3 4 5 6 7 8 9 dica); quanto="${1:-60}" ;;
   *) echo "$uso" >&2; exit 2 ;;
 esac
 [ $# -gt 0 ] && shift

@@ -38,9 +38,10 @@ std::uint64_t mistura(std::uint64_t z) {
 AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
     switch (nivel) {
         case JogoConstantes::AMADOR: return {3000, 2, 200};
-        case JogoConstantes::AVANCADO: return {6000, 3, 120};
-        case JogoConstantes::FORTE: return {40000, 5, 70};
-        default: return {180000, 0, 0};
+        case JogoConstantes::AVANCADO: return {5500, 3, 150};
+        case JogoConstantes::CLUBE: return {16000, 4, 80};
+        case JogoConstantes::FORTE: return {60000, 6, 60};
+        default: return {330000, 0, 0};
     }
 }
 

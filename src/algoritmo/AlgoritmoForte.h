@@ -42,7 +42,7 @@ public:
 
     AlgoritmoForte(Jogo* jogo, std::size_t megabytesTabela);
 
-    // The move of side isComp at nivel (5 to 8). extras narrows the search
+    // The move of side isComp at nivel (5 to 9). extras narrows the search
     // further (nodes, depth, times, first moves, stop); comRuido: the
     // level's margin is used; comOrcamento: Perito keeps its own budget of
     // nodes (the weaker levels always do). The live game is read under its

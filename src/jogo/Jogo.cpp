@@ -651,6 +651,7 @@ std::string Jogo::getNivelString(int nivel) {
         case DIFICIL: return "Dif\xed" "cil";
         case AMADOR: return "Amador";
         case AVANCADO: return "Avan\xe7" "ado";
+        case CLUBE: return "Clube";
         case FORTE: return "Forte";
         case PERITO: return "Perito";
         default: return "";

@@ -18,8 +18,9 @@ public:
     // The stronger levels, searched by their own engine, in rising strength.
     static constexpr int AMADOR = 5;
     static constexpr int AVANCADO = 6;
-    static constexpr int FORTE = 7;
-    static constexpr int PERITO = 8;
+    static constexpr int CLUBE = 7;
+    static constexpr int FORTE = 8;
+    static constexpr int PERITO = 9;
     static constexpr int NIVEL_MAXIMO = PERITO;
 
     static constexpr int EM_JOGO = 0;

@@ -82,7 +82,8 @@ std::string pontuacao(int valor) {
 }  // namespace
 
 // Measured with bench/forca.sh (see README, "How strong the levels are").
-const int MotorUCI::ELO_POR_NIVEL[] = {508, 709, 763, 1018, 1401, 1738, 2049};
+const int MotorUCI::ELO_POR_NIVEL[] = {508, 709, 763, 1000, 1270, 1540, 1810, 2080};
+static_assert(sizeof(MotorUCI::ELO_POR_NIVEL) / sizeof(int) == NIVEL_MAXIMO - NIVEL_MINIMO + 1, "one rating per level");
 
 int MotorUCI::nivelDoElo(int elo) {
     int melhor = NIVEL_MINIMO;
@@ -206,7 +207,7 @@ void MotorUCI::setoption(const std::vector<std::string>& args) {
     long long n = 0;
     if (chave == "nivel") {
         if (!leNumero(texto, NIVEL_MINIMO, NIVEL_MAXIMO, &n)) {
-            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for Nivel: 2 to 8; Nivel stays " +
+            avisa("bad value '" + LeitorComandos::mostra(texto) + "' for Nivel: 2 to 9; Nivel stays " +
                   std::to_string(nivel));
             return;
         }

@@ -161,7 +161,7 @@ TEST(BuscaForte, SubpromocaoQuandoSoElaServe) {
     EXPECT_GT(e.resultado.valor, 300);
 }
 
-// The manager sends levels 5 to 8 to the stronger engine, tells the piece
+// The manager sends levels 5 to 9 to the stronger engine, tells the piece
 // a pawn becomes, gives a hint without touching the original levels'
 // memory, and a search without bounds ends when interrupted.
 TEST(BuscaForte, GerenciadorSugereEInterrompe) {

@@ -25,15 +25,15 @@ echo "$err" | grep -Eq '^nodes: [0-9]+, ms: [0-9]+$' || falha "stderr line: $err
 # The stronger levels: a knight's fork by under-promotion, the same at every
 # seed, and nodes and milliseconds on standard error.
 for semente in 1 2; do
-  saida=$("$tool" melhor 8 "$semente" "8/2q1P1k1/8/8/8/8/P7/4K3 w - - 0 1" 2>"$TMPDIR_MELHOR/err") || true
-  [ "$saida" = "e7e8n" ] || falha "level 8 seed $semente should under-promote e7e8n, got '$saida'"
-  grep -Eq '^nodes: [1-9][0-9]*, ms: [0-9]+$' "$TMPDIR_MELHOR/err" || falha "level 8: nodes and ms on stderr"
+  saida=$("$tool" melhor 9 "$semente" "8/2q1P1k1/8/8/8/8/P7/4K3 w - - 0 1" 2>"$TMPDIR_MELHOR/err") || true
+  [ "$saida" = "e7e8n" ] || falha "level 9 seed $semente should under-promote e7e8n, got '$saida'"
+  grep -Eq '^nodes: [1-9][0-9]*, ms: [0-9]+$' "$TMPDIR_MELHOR/err" || falha "level 9: nodes and ms on stderr"
 done
 
 saida=$("$tool" melhor 2 1 "7k/5Q2/6K1/8/8/8/8/8 b - -" 2>/dev/null); rc=$?
 [ "$rc" -eq 1 ] && [ "$saida" = "nenhuma" ] || falha "stalemated side: '$saida', exit $rc"
 
-for args in "1_1" "9_1" "x_1" "2_-1" "2_abc" "2_1234567890123"; do
+for args in "1_1" "10_1" "x_1" "2_-1" "2_abc" "2_1234567890123"; do
   nivel=$(echo "$args" | cut -d_ -f1)
   semente=$(echo "$args" | cut -d_ -f2)
   err=$("$tool" melhor "$nivel" "$semente" "$inicio" 2>&1 >/dev/null); rc=$?

@@ -28,18 +28,18 @@ TEST_F(Abertura, MaoEDestaqueSobreAsOpcoes) {
 
 TEST_F(Abertura, CliquesCiclamOsNiveisEscNaoFazNada) {
     std::vector<int> jogador, computador;
-    for (int i = 0; i < 9; i++) {
+    for (int i = 0; i < 10; i++) {
         clicaOpcao(&AberturaGrafico::getJogadorUmOpBT);
         std::lock_guard<std::recursive_mutex> t(trava());
         jogador.push_back(jogo->getNivel(false));
     }
-    for (int i = 0; i < 9; i++) {
+    for (int i = 0; i < 10; i++) {
         clicaOpcao(&AberturaGrafico::getJogadorDoisOpBT);
         std::lock_guard<std::recursive_mutex> t(trava());
         computador.push_back(jogo->getNivel(true));
     }
-    EXPECT_EQ((std::vector<int>{2, 3, 4, 5, 6, 7, 8, 1, 2}), jogador);
-    EXPECT_EQ((std::vector<int>{4, 5, 6, 7, 8, 1, 2, 3, 4}), computador);
+    EXPECT_EQ((std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 1, 2}), jogador);
+    EXPECT_EQ((std::vector<int>{4, 5, 6, 7, 8, 9, 1, 2, 3, 4}), computador);
     tecla(SDL_SCANCODE_ESCAPE);
     std::lock_guard<std::recursive_mutex> t(trava());
     EXPECT_EQ(GUI::TELA_ABERTURA, gui->getGraficoTipo());

@@ -192,7 +192,7 @@ TEST(AberturaGrafico, SemFundoPretoENivelForaDaTabelaSemNome) {
         std::string erros = testing::internal::GetCapturedStderr();
         EXPECT_NE(std::string::npos, erros.find("xadrez: cannot load " + imagens.getDir() + "/img/abertura.png: ")) << erros;
 
-        cena.jogo.setNivel(false, 9);
+        cena.jogo.setNivel(false, 10);
         cena.jogo.setNivel(true, 2);
         SDL_Surface* tela = cena.desenha();
         EXPECT_COR(pixel(tela, 10, 10), 0, 0, 0);

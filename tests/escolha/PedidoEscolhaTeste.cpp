@@ -34,7 +34,7 @@ TEST(PedidoEscolha, PedidoERespostaComoTexto) {
     m.jogadaCont[0][5] = 2;
     m.jogadaCont[1][15] = 7;
     jogo.setMemoriaComputador(m);
-    jogo.setNivel(true, Jogo::FORTE);
+    jogo.setNivel(true, Jogo::PERITO);
     PedidoEscolha p = PedidoEscolha::doJogo(&jogo, false);
     p.id = 12;
     p.partida = 4;
@@ -42,7 +42,7 @@ TEST(PedidoEscolha, PedidoERespostaComoTexto) {
     ASSERT_TRUE(PedidoEscolha::decodifica(p.codifica(), &q));
     EXPECT_EQ(12, q.id);
     EXPECT_EQ(4, q.partida);
-    EXPECT_EQ(Jogo::FORTE, q.nivel);
+    EXPECT_EQ(Jogo::PERITO, q.nivel);
     EXPECT_TRUE(q.isComp);
     EXPECT_FALSE(q.isDica);
     EXPECT_EQ(jogo.getRegistro(), q.lances);

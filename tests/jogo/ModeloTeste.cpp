@@ -55,20 +55,22 @@ TEST(Jogo, NiveisContadoresETextos) {
     EXPECT_EQ(3, jogo.getNivel(true));
     // White: Humano, then every level in rising strength; black: the levels, then Humano.
     std::vector<int> jog, comp;
-    for (int i = 0; i < 9; i++) {
+    for (int i = 0; i < 10; i++) {
         jogo.incNivel(false);
         jog.push_back(jogo.getNivel(false));
         EXPECT_EQ(jogo.getNivel(false) == 1, jogo.isJogadorHumano());
     }
-    for (int i = 0; i < 9; i++) {
+    for (int i = 0; i < 10; i++) {
         jogo.incNivel(true);
         comp.push_back(jogo.getNivel(true));
     }
-    EXPECT_EQ((std::vector<int>{2, 3, 4, 5, 6, 7, 8, 1, 2}), jog);
-    EXPECT_EQ((std::vector<int>{4, 5, 6, 7, 8, 1, 2, 3, 4}), comp);
+    EXPECT_EQ((std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 1, 2}), jog);
+    EXPECT_EQ((std::vector<int>{4, 5, 6, 7, 8, 9, 1, 2, 3, 4}), comp);
 
     EXPECT_EQ("", jogo.getNivelString(0));
-    EXPECT_EQ("", jogo.getNivelString(9));
+    EXPECT_EQ("", jogo.getNivelString(10));
+    EXPECT_EQ("Clube", jogo.getNivelString(7));
+    EXPECT_EQ("Perito", jogo.getNivelString(9));
     EXPECT_EQ("Humano", jogo.getNivelString(1));
     EXPECT_EQ(std::string("F\xe1" "cil"), jogo.getNivelString(2));
     EXPECT_EQ("Normal", jogo.getNivelString(3));

@@ -44,9 +44,9 @@ long campo(const std::string& info, const std::string& nome) {
 
 TEST(NiveisFortesUCI, EloEscolheONivelMaisProximo) {
     const int* elos = MotorUCI::ELO_POR_NIVEL;
-    for (int nivel = 2; nivel <= 8; nivel++) {
+    for (int nivel = 2; nivel <= 9; nivel++) {
         EXPECT_EQ(nivel, MotorUCI::nivelDoElo(elos[nivel - 2])) << nivel;
-        if (nivel < 8) {
+        if (nivel < 9) {
             EXPECT_EQ(nivel, MotorUCI::nivelDoElo(elos[nivel - 2] + (elos[nivel - 1] - elos[nivel - 2]) / 2 - 1));
             EXPECT_EQ(nivel + 1, MotorUCI::nivelDoElo(elos[nivel - 2] + (elos[nivel - 1] - elos[nivel - 2]) / 2 + 1));
         }
@@ -68,10 +68,10 @@ TEST(NiveisFortesUCI, EloEscolheONivelMaisProximo) {
     auto linhas = motor.esperaPor("uciok");
     EXPECT_TRUE(contem(linhas, "option name UCI_LimitStrength type check default false"));
     EXPECT_TRUE(contem(linhas, "option name UCI_Elo type spin default " + std::to_string(elos[1]) + " min " +
-                                   std::to_string(elos[0]) + " max " + std::to_string(elos[6])));
+                                   std::to_string(elos[0]) + " max " + std::to_string(elos[7])));
     // The rating of Difícil plays Difícil (its info has no seldepth), the
     // top one Perito, whatever Nivel says.
-    motor.envia("setoption name Nivel value 8");
+    motor.envia("setoption name Nivel value 9");
     motor.envia("setoption name UCI_LimitStrength value true");
     motor.envia("setoption name UCI_Elo value " + std::to_string(elos[2]));
     motor.envia("position startpos");
@@ -80,7 +80,7 @@ TEST(NiveisFortesUCI, EloEscolheONivelMaisProximo) {
     ASSERT_GE(linhas.size(), 2u);
     EXPECT_EQ(0u, linhas[linhas.size() - 2].rfind("info depth 4 nodes ", 0)) << linhas[linhas.size() - 2];
     motor.envia("setoption name Nivel value 2");
-    motor.envia("setoption name UCI_Elo value " + std::to_string(elos[6]));
+    motor.envia("setoption name UCI_Elo value " + std::to_string(elos[7]));
     motor.envia("go depth 3");
     linhas = motor.esperaPor("bestmove");
     ASSERT_FALSE(infos(linhas).empty());
@@ -92,7 +92,7 @@ TEST(NiveisFortesUCI, EloEscolheONivelMaisProximo) {
 
 TEST(NiveisFortesUCI, ProfundidadeNosELancesPermitidos) {
     ProcessoUCI motor({XADREZ_UCI});
-    motor.envia("setoption name Nivel value 8");
+    motor.envia("setoption name Nivel value 9");
     motor.envia("setoption name Semente value 3");
     const std::string posicao = "startpos moves e2e4 e7e5 g1f3 b8c6 f1c4 g8f6 d2d3 f8c5";
     motor.envia("position " + posicao);

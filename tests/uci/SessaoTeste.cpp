@@ -29,13 +29,13 @@ TEST(SessaoUCI, RoteiroDeUmaInterface) {
     ASSERT_FALSE(linhas.empty());
     EXPECT_TRUE(temPrefixo(linhas, "id name Jogo de Xadrez "));
     EXPECT_TRUE(temPrefixo(linhas, "id author "));
-    EXPECT_TRUE(contem(linhas, "option name Nivel type spin default 3 min 2 max 8"));
+    EXPECT_TRUE(contem(linhas, "option name Nivel type spin default 3 min 2 max 9"));
     EXPECT_TRUE(contem(linhas, "option name Semente type spin default 0 min 0 max 2147483647"));
 
     // Options: good ones are taken, bad ones only get an info string.
     motor.envia("setoption name Nivel value 2");
     motor.envia("setoption name Semente value 42");
-    for (const char* ruim : {"setoption name Nivel value 9", "setoption name Nivel value dois",
+    for (const char* ruim : {"setoption name Nivel value 10", "setoption name Nivel value dois",
                              "setoption name Nivel", "setoption name Cor value 1", "setoption name",
                              "setoption", "setoption name Semente value -1",
                              "setoption name Semente value 2147483648"}) {

@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
     }
     if (comando == "melhor" && argc == 5) {
         int nivel = 0;
-        if (!leNivel(argv[2], &nivel)) return erro("the level must be 2 to 8");
+        if (!leNivel(argv[2], &nivel)) return erro("the level must be 2 to 9");
         long long semente = 0;
         if (!leSemente(argv[3], &semente)) return erro("the seed must be a number of at most 12 digits");
         if (!PosicaoFEN::carrega(&jogo, argv[4], &msg)) return erro(msg);
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
     }
     if (comando == "partida" && (argc == 5 || argc == 6)) {
         int brancas = 0, pretas = 0;
-        if (!leNivel(argv[2], &brancas) || !leNivel(argv[3], &pretas)) return erro("the levels must be 2 to 8");
+        if (!leNivel(argv[2], &brancas) || !leNivel(argv[3], &pretas)) return erro("the levels must be 2 to 9");
         long long semente = 0;
         if (!leSemente(argv[4], &semente)) return erro("the seed must be a number of at most 12 digits");
         if (argc == 6 && !PosicaoFEN::carrega(&jogo, argv[5], &msg)) return erro(msg);
