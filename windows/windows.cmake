@@ -151,5 +151,5 @@ if(XADREZ_TESTS)
   # The rest of tests/uci drives the engine as a POSIX process.
   xadrez_teste(teste_partida_uci FONTES tests/uci/PartidaUCITeste.cpp LIBS uci)
   add_custom_target(testes DEPENDS
-    teste_modelo teste_regras teste_busca teste_escolha teste_posicao teste_perft teste_partida_uci)
+    teste_modelo teste_regras teste_busca teste_busca_forte teste_escolha teste_posicao teste_perft teste_partida_uci)
 endif()
