@@ -41,7 +41,7 @@ AlgoritmoForte::Parametros AlgoritmoForte::getParametros(int nivel) {
         case JogoConstantes::AVANCADO: return {5500, 3, 150};
         case JogoConstantes::CLUBE: return {16000, 4, 80};
         case JogoConstantes::FORTE: return {60000, 6, 60};
-        default: return {330000, 0, 0};
+        default: return {200000, 0, 0};
     }
 }
 

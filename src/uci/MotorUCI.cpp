@@ -82,7 +82,7 @@ std::string pontuacao(int valor) {
 }  // namespace
 
 // Measured with bench/forca.sh (see README, "How strong the levels are").
-const int MotorUCI::ELO_POR_NIVEL[] = {508, 709, 763, 1000, 1270, 1540, 1810, 2080};
+const int MotorUCI::ELO_POR_NIVEL[] = {559, 760, 812, 1072, 1344, 1613, 1839, 2082};
 static_assert(sizeof(MotorUCI::ELO_POR_NIVEL) / sizeof(int) == NIVEL_MAXIMO - NIVEL_MINIMO + 1, "one rating per level");
 
 int MotorUCI::nivelDoElo(int elo) {
