@@ -68,7 +68,16 @@ class Jogo:
 
     def quadro(self):
         """The window's pixels, one bytes object of RGB triples per row."""
-        dados = subprocess.run(["xwd", "-silent", "-id", self.janela], capture_output=True, check=True).stdout
+        r = subprocess.run(["xwd", "-silent", "-id", self.janela], capture_output=True)
+        if r.returncode != 0:
+            # SDL may make its window again as the renderer starts: take the
+            # one of that name now shown.
+            ids = subprocess.run(["xdotool", "search", "--name", "^Jogo de Xadrez$"], capture_output=True,
+                                 text=True).stdout.split()
+            self.janela = ids[-1] if ids else self.janela
+            time.sleep(0.5)
+            r = subprocess.run(["xwd", "-silent", "-id", self.janela], capture_output=True, check=True)
+        dados = r.stdout
         campos = struct.unpack(">25I", dados[:100])
         cabecalho, largura, altura = campos[0], campos[4], campos[5]
         bpp, por_linha, mascaras, ncores = campos[11], campos[12], campos[14:17], campos[19]
